@@ -1,0 +1,73 @@
+#include "app/Lifecycle.h"
+
+#include "app/AppInfo.h"
+#include "platform/Platform.h"
+#include "ui/main/frmMain.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <algorithm>
+#include <cmath>
+
+namespace qvz {
+
+namespace {
+
+qint16 coBrandNumber = 0;
+
+bool isAnotherInstanceRunning(Platform& platform)
+{
+    if (platform.acquireInstanceLock())
+        return false;
+    platform.showMessage({applicationTitle(), QStringLiteral("Application is already running"),
+                          MessageIcon::Information, MessageButtons::Ok, nullptr});
+    return true;
+}
+
+// A whole number from 1 to count; the clamp keeps a value rounded up to 1 in range.
+int drawWholeNumber(Platform& platform, int count)
+{
+    const int drawn = static_cast<int>(std::floor(platform.nextRandom() * float(count)));
+    return std::clamp(drawn, 0, count - 1) + 1;
+}
+
+} // namespace
+
+void startApplication(Platform& platform)
+{
+    if (isAnotherInstanceRunning(platform)) {
+        exitProgram(platform);
+        return;
+    }
+    platform.seedRandomFromClock();
+    auto* mainWindow = new frmMain(platform);
+    mainWindow->setAttribute(Qt::WA_DeleteOnClose);
+    mainWindow->show();
+    CoBrand_Randomize(platform, *mainWindow);
+}
+
+void exitProgram(Platform& platform)
+{
+    const auto windows = QApplication::topLevelWidgets();
+    for (const QPointer<QWidget> window : windows) {
+        if (window && window->isVisible())
+            window->close();
+    }
+    platform.endProcess(0);
+}
+
+void CoBrand_Randomize(Platform& platform, QWidget& mainWindow)
+{
+    coBrandNumber = static_cast<qint16>(drawWholeNumber(platform, 6));
+    const char* front = coBrandNumber % 2 == 1 ? "lblCobrand" : "lblFullBrand";
+    if (auto* label = mainWindow.findChild<QLabel*>(QLatin1String(front)))
+        label->raise();
+}
+
+qint16 intCoBrandRandomNumber()
+{
+    return coBrandNumber;
+}
+
+} // namespace qvz

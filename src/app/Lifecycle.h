@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QtGlobal>
+
+class QWidget;
+
+namespace qvz {
+
+class Platform;
+
+// Runs the start-up sequence and returns once the main window is shown (or, when
+// another instance is running, after ending the process through exitProgram).
+void startApplication(Platform& platform);
+
+// Unloads every loaded window, then ends the process with status 0.
+void exitProgram(Platform& platform);
+
+// Brings one of the main window's two promotional labels to the front for the run.
+void CoBrand_Randomize(Platform& platform, QWidget& mainWindow);
+
+// The last draw of CoBrand_Randomize, 1 to 6 (0 before the first draw).
+qint16 intCoBrandRandomNumber();
+
+} // namespace qvz

@@ -1,0 +1,66 @@
+#include "links/LinkTarget.h"
+
+#include "platform/Platform.h"
+
+namespace qvz {
+
+namespace {
+
+QString scriptPage(const char* page)
+{
+    return pageFolderAddress() + QLatin1String("ssd.php?page=") + QLatin1String(page);
+}
+
+QString rootPage(const char* path)
+{
+    return QLatin1String("http://") + siteHost() + QLatin1String(path);
+}
+
+} // namespace
+
+QString siteHost()
+{
+    return QStringLiteral(QVZ_SITE_HOST);
+}
+
+QString pageFolderAddress()
+{
+    return QLatin1String("http://") + siteHost() + QLatin1String("/qv-free-zodiqa/");
+}
+
+QString linkAddress(LinkTarget target)
+{
+    switch (target) {
+    case LinkTarget::HomePage:
+        return scriptPage("home-page");
+    case LinkTarget::HelpPage:
+        return scriptPage("help-web-page");
+    case LinkTarget::DownloadPage:
+        return scriptPage("download-web-page");
+    case LinkTarget::DonatePage:
+        return scriptPage("donate");
+    case LinkTarget::FullyBrandedPage:
+        return scriptPage("fully-branded");
+    case LinkTarget::CoBrandPage:
+        return scriptPage("co-brand");
+    case LinkTarget::SoftwaresPage:
+        return scriptPage("orvanesoftwares");
+    case LinkTarget::SignForumPage:
+        return rootPage("/libra_-_september_21_-_october_20");
+    case LinkTarget::DailyHoroscopePage:
+        return rootPage("/libra_-_daily_horoscope");
+    }
+    return QString();
+}
+
+void openLink(Platform& platform, LinkTarget target)
+{
+    openLink(platform, linkAddress(target));
+}
+
+void openLink(Platform& platform, const QString& address)
+{
+    platform.openAddress(address, nullptr);
+}
+
+} // namespace qvz

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+namespace qvz {
+
+enum class MessageIcon { Information, Critical };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+// A modal message box. With YesNo, Yes is the default button.
+struct MessageRequest {
+    QString caption;
+    QString text;
+    MessageIcon icon = MessageIcon::Information;
+    MessageButtons buttons = MessageButtons::Ok;
+    QWidget* owner = nullptr;
+};
+
+// A modal save dialog that asks before overwriting and insists on an existing folder.
+struct SaveDialogRequest {
+    QString title;
+    QString filter;
+    QString defaultSuffix;
+    QWidget* owner = nullptr;
+};
+
+// Everything that leaves the process goes through here, so that every window and
+// routine can be driven by a scripted fake in tests.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual MessageAnswer showMessage(const MessageRequest& request) = 0;
+
+    // Hands an address to the desktop's browser; fire and forget.
+    virtual void openAddress(const QString& address, QWidget* owner) = 0;
+
+    virtual QDate today() const = 0;
+
+    virtual void seedRandomFromClock() = 0;
+    // A single-precision value in [0, 1).
+    virtual float nextRandom() = 0;
+
+    // Per-user named text values under the application name, section "Settings".
+    // A key never written reads as the empty string.
+    virtual QString readSetting(const QString& key) = 0;
+    virtual bool saveSetting(const QString& key, const QString& value) = 0;
+
+    // True when this is the only running instance; the lock is held until exit.
+    virtual bool acquireInstanceLock() = 0;
+
+    // The chosen path, or an empty string when the user cancelled.
+    virtual QString askSaveFileName(const SaveDialogRequest& request) = 0;
+
+    // The system's default printer, or null when there is none.
+    virtual std::unique_ptr<QPrinter> defaultPrinter() = 0;
+
+    // Ends the process with the given status. The real platform does not return.
+    virtual void endProcess(int status) = 0;
+};
+
+} // namespace qvz

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QLockFile>
+#include <memory>
+#include <random>
+
+namespace qvz {
+
+// The real platform: Qt's message boxes, desktop services, settings, printing.
+class QtPlatform : public Platform {
+public:
+    MessageAnswer showMessage(const MessageRequest& request) override;
+    void openAddress(const QString& address, QWidget* owner) override;
+    QDate today() const override;
+    void seedRandomFromClock() override;
+    float nextRandom() override;
+    QString readSetting(const QString& key) override;
+    bool saveSetting(const QString& key, const QString& value) override;
+    bool acquireInstanceLock() override;
+    QString askSaveFileName(const SaveDialogRequest& request) override;
+    std::unique_ptr<QPrinter> defaultPrinter() override;
+    [[noreturn]] void endProcess(int status) override;
+
+private:
+    std::mt19937 generator_{0};
+    std::unique_ptr<QLockFile> instanceLock_;
+};
+
+} // namespace qvz

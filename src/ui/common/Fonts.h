@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QFont>
+
+namespace qvz {
+
+// Maps Verdana and MS Sans Serif onto metric-similar fonts where the system lacks them.
+void installFontSubstitutes();
+
+QFont verdana(qreal points, bool bold = false, bool underline = false);
+QFont msSansSerif(qreal points);
+
+} // namespace qvz

@@ -1,0 +1,38 @@
+// Renders every window of the program to PNG files, for the README and for review.
+#include "platform/QtPlatform.h"
+#include "ui/common/Fonts.h"
+#include "ui/main/frmMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+bool saveShot(QWidget& window, const QDir& folder, const QString& name)
+{
+    window.show();
+    QApplication::processEvents();
+    const QString path = folder.filePath(name + QLatin1String(".png"));
+    const bool saved = window.grab().save(path);
+    QTextStream(stdout) << (saved ? "wrote " : "FAILED ") << path << Qt::endl;
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    qvz::installFontSubstitutes();
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
+    QDir().mkpath(folder.path());
+    qvz::QtPlatform platform;
+    platform.seedRandomFromClock();
+
+    bool ok = true;
+    qvz::frmMain mainWindow(platform);
+    ok &= saveShot(mainWindow, folder, QStringLiteral("frmMain"));
+    return ok ? 0 : 1;
+}
