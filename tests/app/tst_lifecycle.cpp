@@ -1,0 +1,185 @@
+#include "app/AppInfo.h"
+#include "app/Lifecycle.h"
+#include "platform/QtPlatform.h"
+#include "support/FakePlatform.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QtTest>
+#include <cmath>
+
+using namespace qvz;
+
+namespace {
+
+// Two labels on one rectangle, as in the main window's promotional frame.
+struct PromoWindow {
+    QWidget window;
+    QLabel* cobrand = new QLabel(QStringLiteral("co-brand"), &window);
+    QLabel* fullBrand = new QLabel(QStringLiteral("fully branded"), &window);
+
+    PromoWindow()
+    {
+        cobrand->setObjectName(QStringLiteral("lblCobrand"));
+        fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
+        cobrand->setGeometry(8, 11, 383, 57);
+        fullBrand->setGeometry(8, 11, 383, 57);
+        window.resize(400, 80);
+    }
+
+    QWidget* front() const { return window.childAt(QPoint(200, 40)); }
+};
+
+// A window that refuses to close and calls back into exitProgram while closing.
+class StubbornWindow : public QWidget {
+public:
+    explicit StubbornWindow(Platform& platform) : platform_(platform) {}
+    int closeAttempts = 0;
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        ++closeAttempts;
+        exitProgram(platform_);
+        event->ignore();
+    }
+
+private:
+    Platform& platform_;
+};
+
+QList<QWidget*> visibleWindows()
+{
+    QList<QWidget*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible())
+            windows << widget;
+    }
+    return windows;
+}
+
+} // namespace
+
+class tst_Lifecycle : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { qDeleteAll(QApplication::topLevelWidgets()); }
+
+    void secondInstanceSaysSoAndEndsWithoutTouchingAnything()
+    {
+        FakePlatform platform;
+        platform.instanceLockFree = false;
+        startApplication(platform);
+
+        QCOMPARE(platform.calls,
+                 QStringList({QStringLiteral("lock"),
+                              QStringLiteral("message: Application is already running"),
+                              QStringLiteral("exit: 0")}));
+        const MessageRequest& message = platform.messages.constFirst();
+        QCOMPARE(message.caption, QStringLiteral("QV Zodiqa"));
+        QCOMPARE(message.icon, MessageIcon::Information);
+        QCOMPARE(message.buttons, MessageButtons::Ok);
+        QVERIFY(visibleWindows().isEmpty());
+    }
+
+    void startShowsMainWindowAfterSeeding()
+    {
+        FakePlatform platform;
+        platform.settings.insert(
+            QStringLiteral("Duration"),
+            QLocale::system().toString(platform.today(), QLocale::ShortFormat));
+        startApplication(platform);
+
+        const QList<QWidget*> windows = visibleWindows();
+        QCOMPARE(windows.size(), 1);
+        QCOMPARE(windows.constFirst()->objectName(), QStringLiteral("frmMain"));
+        QCOMPARE(windows.constFirst()->windowTitle(), windowCaption());
+        QVERIFY(platform.callsOf(QStringLiteral("message")).isEmpty());
+        const int seed = platform.calls.indexOf(QStringLiteral("seed"));
+        QVERIFY(seed > 0);
+        QVERIFY(platform.calls.indexOf(QStringLiteral("random")) > seed);
+        QVERIFY(platform.exitStatuses.isEmpty());
+    }
+
+    void coBrandDrawPicksTheLabelInFront_data()
+    {
+        QTest::addColumn<float>("value");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("front");
+        const float belowOne = std::nextafter(1.0f, 0.0f);
+        QTest::newRow("zero") << 0.0f << 1 << "lblCobrand";
+        QTest::newRow("just below a sixth") << 0.1666f << 1 << "lblCobrand";
+        QTest::newRow("a sixth") << 1.0f / 6.0f << 2 << "lblFullBrand";
+        QTest::newRow("a half") << 0.5f << 4 << "lblFullBrand";
+        QTest::newRow("two thirds") << 0.67f << 5 << "lblCobrand";
+        QTest::newRow("largest below one") << belowOne << 6 << "lblFullBrand";
+    }
+
+    void coBrandDrawPicksTheLabelInFront()
+    {
+        QFETCH(float, value);
+        QFETCH(int, number);
+        QFETCH(QString, front);
+        PromoWindow promo;
+        // Start with the other label in front so that the draw must change it.
+        (front == QLatin1String("lblCobrand") ? promo.fullBrand : promo.cobrand)->raise();
+        FakePlatform platform;
+        platform.randomValues.enqueue(value);
+
+        CoBrand_Randomize(platform, promo.window);
+
+        QCOMPARE(int(intCoBrandRandomNumber()), number);
+        QCOMPARE(promo.front()->objectName(), front);
+    }
+
+    void coBrandDrawIsFairOverManyRuns()
+    {
+        QtPlatform platform;
+        platform.seedRandomFromClock();
+        PromoWindow promo;
+        QVector<int> counts(7, 0);
+        int cobrandInFront = 0;
+        const int runs = 6000;
+        for (int i = 0; i < runs; ++i) {
+            CoBrand_Randomize(platform, promo.window);
+            ++counts[intCoBrandRandomNumber()];
+            cobrandInFront += promo.front() == promo.cobrand;
+        }
+        QCOMPARE(counts[0], 0);
+        for (int n = 1; n <= 6; ++n)
+            QVERIFY2(counts[n] > 850 && counts[n] < 1150, qPrintable(QString::number(counts[n])));
+        QVERIFY(cobrandInFront > 2700 && cobrandInFront < 3300);
+    }
+
+    void exitClosesEveryWindowAndEnds()
+    {
+        FakePlatform platform;
+        QWidget first;
+        QWidget second;
+        first.show();
+        second.show();
+        exitProgram(platform);
+        QVERIFY(!first.isVisible());
+        QVERIFY(!second.isVisible());
+        QCOMPARE(platform.exitStatuses, QList<int>({0}));
+    }
+
+    void exitEndsEvenWhenAWindowRefusesAndReentersIt()
+    {
+        FakePlatform platform;
+        StubbornWindow stubborn(platform);
+        QWidget other;
+        stubborn.show();
+        other.show();
+        exitProgram(platform);
+        QCOMPARE(stubborn.closeAttempts, 1);
+        QVERIFY(!other.isVisible());
+        QVERIFY(!platform.exitStatuses.isEmpty());
+        QVERIFY(platform.exitStatuses.count(0) == platform.exitStatuses.size());
+    }
+};
+
+QTEST_MAIN(tst_Lifecycle)
+#include "tst_lifecycle.moc"

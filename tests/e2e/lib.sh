@@ -1,0 +1,95 @@
+# Shared set-up of the whole-process tests: a private Xvfb display, private HOME and
+# XDG folders, and a stand-in xdg-open that records every address it is given.
+# Source it with the program's path as $1. Every wait is bounded.
+set -euo pipefail
+
+APP=$(readlink -f "$1")
+WORK=$(mktemp -d)
+OPENED=$WORK/opened.txt
+PIDS=()
+
+cleanup() {
+    for pid in "${PIDS[@]}"; do
+        kill -9 "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    done
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/config XDG_DATA_HOME=$WORK/data
+export XDG_CACHE_HOME=$WORK/cache XDG_RUNTIME_DIR=$WORK/runtime
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$WORK/bin"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+touch "$OPENED"
+cat > "$WORK/bin/xdg-open" <<STANDIN
+#!/bin/sh
+printf '%s\n' "\$1" >> "$OPENED"
+STANDIN
+chmod +x "$WORK/bin/xdg-open"
+export PATH=$WORK/bin:$PATH
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM DESKTOP_SESSION XDG_CURRENT_DESKTOP
+export QT_QPA_PLATFORM=xcb
+
+SETTINGS_FILE=$XDG_CONFIG_HOME/QVFreeZodiqa/QVFreeZodiqa.ini
+
+exec 3> "$WORK/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp > "$WORK/xvfb.log" 2>&1 &
+XVFB_PID=$!
+exec 3>&-
+for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+[ -s "$WORK/display" ] || fail "Xvfb did not start"
+export DISPLAY=:$(head -n 1 "$WORK/display")
+
+# start_app: runs the program in the background; its pid is in APP_PID.
+start_app() {
+    "$APP" > "$WORK/app-${#PIDS[@]}.log" 2>&1 &
+    APP_PID=$!
+    PIDS+=("$APP_PID")
+}
+
+# wait_window TITLE [SECONDS]: prints the id of a visible window whose title is TITLE.
+wait_window() {
+    local title=$1 limit=${2:-20} id
+    for _ in $(seq $((limit * 10))); do
+        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "no window titled '$title' within ${limit}s"
+}
+
+# press WINDOW KEY...: gives WINDOW the keyboard focus and types the keys.
+press() {
+    local window=$1
+    shift
+    xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+    sleep 0.2
+    xdotool key --clearmodifiers "$@"
+}
+
+# wait_exit PID [SECONDS]: waits for PID to end and sets EXIT_STATUS.
+wait_exit() {
+    local pid=$1 limit=${2:-10}
+    for _ in $(seq $((limit * 10))); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            EXIT_STATUS=0
+            wait "$pid" 2>/dev/null || EXIT_STATUS=$?
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "process $pid still running after ${limit}s"
+}
+
+alive() {
+    kill -0 "$1" 2>/dev/null
+}

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# The program runs once per user: a second start says so and ends, the first keeps
+# running, and a lock left by a killed process does not block the next start.
+source "$(dirname "$0")/lib.sh" "$1"
+
+start_app
+first=$APP_PID
+wait_window "QV Zodiqa v1.75" > /dev/null
+sleep 1
+settings_before=$(cat "$SETTINGS_FILE" 2>/dev/null || echo none)
+
+start_app
+second=$APP_PID
+box=$(wait_window "QV Zodiqa")
+xdotool getwindowname "$box" | grep -qx "QV Zodiqa" || fail "message box caption"
+press "$box" Return
+wait_exit "$second"
+[ "$EXIT_STATUS" -eq 0 ] || fail "second instance ended with status $EXIT_STATUS"
+alive "$first" || fail "the first instance ended too"
+[ "$(cat "$SETTINGS_FILE" 2>/dev/null || echo none)" = "$settings_before" ] ||
+    fail "the second instance touched the settings"
+
+kill -9 "$first"
+wait_exit "$first"
+start_app
+wait_window "QV Zodiqa v1.75" > /dev/null
+alive "$APP_PID" || fail "a stale lock blocked the next start"
+echo "single instance: ok"
