@@ -1,14 +1,192 @@
 #include "ui/exit/ReferralForm.h"
 
 #include "platform/Platform.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/Twips.h"
+#include "ui/exit/modTellAFriend.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
 
 namespace qvz {
 
+namespace {
+
+const QColor navy(0, 0, 128);
+
+// The message as the user entered it, with CR LF line breaks: the editor keeps lines as
+// separate blocks, and its plain-text view would also turn no-break spaces into spaces.
+QString messageText(const QPlainTextEdit* box)
+{
+    QString text = box->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    text.replace(QChar::LineSeparator, QLatin1String("\r\n"));
+    return text;
+}
+
+QString boxText(const QWidget* box)
+{
+    if (auto* line = qobject_cast<const QLineEdit*>(box))
+        return line->text();
+    return messageText(static_cast<const QPlainTextEdit*>(box));
+}
+
+void setBoxText(QWidget* box, const QString& text)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        line->setText(text);
+    else
+        static_cast<QPlainTextEdit*>(box)->setPlainText(text);
+}
+
+// Only moves between controls count as entering or leaving a box; switching to another
+// window (or a message box opening over this one) leaves the texts alone.
+bool movesWithinWindow(const QEvent* event)
+{
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
 ReferralForm::ReferralForm(Platform& platform, QWidget* parent)
-    : QGroupBox(QStringLiteral("Refer A Friend"), parent), m_platform(platform)
+    : QGroupBox(QStringLiteral("Refer A Friend"), parent), platform_(platform)
 {
     setObjectName(QStringLiteral("Frame2"));
     setAccessibleName(QStringLiteral("Refer A Friend"));
+    setFont(verdana(9.75, true));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, navy);
+    colours.setColor(QPalette::WindowText, Qt::white);
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    txtName_ = addLineEdit(QStringLiteral("txtName"), QStringLiteral("Your Name"),
+                           twipsRect(85, 360, 3375, 285));
+    txtEmail_ = addLineEdit(QStringLiteral("txtEmail"), QStringLiteral("Your Email Address"),
+                            twipsRect(3600, 360, 3375, 285));
+    txtFriendName_ = addLineEdit(QStringLiteral("txtFriendName"), QStringLiteral("Friend's Name"),
+                                 twipsRect(85, 720, 3375, 285));
+    txtFriendEmail_ =
+        addLineEdit(QStringLiteral("txtFriendEmail"), QStringLiteral("Friend's Email Address"),
+                    twipsRect(3600, 720, 3375, 285));
+    cmdSubmit_ = addSubmitButton();
+    txtMessage_ = addMessageBox();
+    setTabOrder();
+}
+
+QLineEdit* ReferralForm::addLineEdit(const QString& name, const QString& placeholder,
+                                     const QRect& rect)
+{
+    auto* box = new QLineEdit(placeholder, this);
+    box->setObjectName(name);
+    box->setAccessibleName(placeholder);
+    box->setFont(verdana(8.25));
+    box->setGeometry(rect);
+    box->installEventFilter(this);
+    placeholders_.insert(box, placeholder);
+    return box;
+}
+
+// Lies below the frame's lower edge, so it is never seen; its untouched text is sent as
+// the message.
+QPlainTextEdit* ReferralForm::addMessageBox()
+{
+    auto* box = new QPlainTextEdit(QStringLiteral("Your Message\r\n"), this);
+    box->setObjectName(QStringLiteral("txtMessage"));
+    box->setAccessibleName(QStringLiteral("Your Message"));
+    box->setFont(verdana(8.25));
+    box->setGeometry(twipsRect(4800, 3600, 1815, 495));
+    box->setTabChangesFocus(true);
+    box->installEventFilter(this);
+    placeholders_.insert(box, QStringLiteral("Your Message"));
+    return box;
+}
+
+QPushButton* ReferralForm::addSubmitButton()
+{
+    auto* button = new QPushButton(QStringLiteral("Refer A Friend &Now"), this);
+    button->setObjectName(QStringLiteral("cmdSubmit"));
+    button->setAccessibleName(QStringLiteral("Refer A Friend Now"));
+    button->setFont(verdana(8.25, true));
+    button->setGeometry(twipsRect(1920, 1080, 3375, 285));
+    connect(button, &QPushButton::clicked, this, &ReferralForm::submit);
+    return button;
+}
+
+void ReferralForm::setTabOrder()
+{
+    QWidget::setTabOrder(txtName_, cmdSubmit_);
+    QWidget::setTabOrder(cmdSubmit_, txtEmail_);
+    QWidget::setTabOrder(txtEmail_, txtFriendEmail_);
+    QWidget::setTabOrder(txtFriendEmail_, txtFriendName_);
+    QWidget::setTabOrder(txtFriendName_, txtMessage_);
+}
+
+bool ReferralForm::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* box = qobject_cast<QWidget*>(watched);
+    if (box && placeholders_.contains(box)) {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            if (movesWithinWindow(event))
+                enterBox(box);
+            break;
+        case QEvent::FocusOut:
+            if (movesWithinWindow(event))
+                leaveBox(box);
+            break;
+        case QEvent::KeyPress:
+            return refuseSpace(box, event);
+        default:
+            break;
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+void ReferralForm::enterBox(QWidget* box)
+{
+    if (trimSpaces(boxText(box)) == placeholders_.value(box))
+        setBoxText(box, QString());
+}
+
+void ReferralForm::leaveBox(QWidget* box)
+{
+    if (trimSpaces(boxText(box)).isEmpty())
+        setBoxText(box, placeholders_.value(box));
+}
+
+// E-mail addresses cannot hold a typed space; a pasted one is not a key press and passes.
+bool ReferralForm::refuseSpace(QWidget* box, QEvent* event)
+{
+    if (box != txtEmail_ && box != txtFriendEmail_)
+        return false;
+    if (static_cast<QKeyEvent*>(event)->text() != QLatin1String(" "))
+        return false;
+    showReferralMessage(platform_, QStringLiteral("Email Address Cannot Contain Space"), window());
+    box->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+ReferralRequest ReferralForm::enteredTexts() const
+{
+    ReferralRequest entered;
+    entered.senderName = txtName_->text();
+    entered.senderEmail = txtEmail_->text();
+    entered.message = messageText(txtMessage_);
+    entered.friendName = txtFriendName_->text();
+    entered.friendEmail = txtFriendEmail_->text();
+    return entered;
+}
+
+void ReferralForm::submit()
+{
+    submitReferralForm(platform_, enteredTexts(), window());
 }
 
 } // namespace qvz
