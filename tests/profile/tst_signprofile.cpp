@@ -1,0 +1,360 @@
+#include "profile/ProfileTopic.h"
+#include "profile/SignProfile.h"
+
+#include <QDate>
+#include <QRegularExpression>
+#include <QtTest>
+
+using namespace qvz;
+
+// The field table below must list every field; a field added to the record without
+// being listed here would otherwise escape every check.
+static_assert(sizeof(SignProfile) == 29 * sizeof(QString), "field table out of date");
+
+namespace {
+
+struct Field {
+    const char* name;
+    QString value;
+};
+
+QList<Field> allFields(const SignProfile& p)
+{
+    return {
+        {"signName", p.signName},
+        {"birthDates", p.birthDates},
+        {"zodiacSymbol", p.zodiacSymbol},
+        {"zodiacElement", p.zodiacElement},
+        {"zodiacQuality", p.zodiacQuality},
+        {"domicilePlanet", p.domicilePlanet},
+        {"detrimentPlanet", p.detrimentPlanet},
+        {"exaltationPlanet", p.exaltationPlanet},
+        {"birthstone", p.birthstone},
+        {"luckyColors", p.luckyColors},
+        {"luckyNumbers", p.luckyNumbers},
+        {"luckyDay", p.luckyDay},
+        {"luckyGemstones", p.luckyGemstones},
+        {"luckyMetals", p.luckyMetals},
+        {"famousPersonalities", p.famousPersonalities},
+        {"generalTraits", p.generalTraits},
+        {"positiveTraits", p.positiveTraits},
+        {"negativeTraits", p.negativeTraits},
+        {"friendshipTraits", p.friendshipTraits},
+        {"compatibilityTraits", p.compatibilityTraits},
+        {"motherTraits", p.motherTraits},
+        {"fatherTraits", p.fatherTraits},
+        {"childTraits", p.childTraits},
+        {"commonProfessions", p.commonProfessions},
+        {"healthConcerns", p.healthConcerns},
+        {"financialHabits", p.financialHabits},
+        {"fashionStyle", p.fashionStyle},
+        {"travelHabits", p.travelHabits},
+        {"loveAndRomance", p.loveAndRomance},
+    };
+}
+
+struct Prose {
+    const char* name;
+    QString value;
+    int paragraphs;
+    int words;
+};
+
+QList<Prose> proseFields(const SignProfile& p)
+{
+    return {
+        {"generalTraits", p.generalTraits, 5, 470},
+        {"positiveTraits", p.positiveTraits, 1, 195},
+        {"negativeTraits", p.negativeTraits, 1, 220},
+        {"friendshipTraits", p.friendshipTraits, 1, 170},
+        {"compatibilityTraits", p.compatibilityTraits, 12, 945},
+        {"motherTraits", p.motherTraits, 1, 105},
+        {"fatherTraits", p.fatherTraits, 1, 150},
+        {"childTraits", p.childTraits, 1, 155},
+        {"commonProfessions", p.commonProfessions, 1, 140},
+        {"healthConcerns", p.healthConcerns, 1, 95},
+        {"financialHabits", p.financialHabits, 1, 160},
+        {"fashionStyle", p.fashionStyle, 1, 115},
+        {"travelHabits", p.travelHabits, 1, 145},
+        {"loveAndRomance", p.loveAndRomance, 2, 260},
+    };
+}
+
+const QLatin1String kParagraphBreak("\r\n\r\n");
+const QLatin1String kLineBreak("\r\n");
+
+const QStringList kSigns = {
+    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces",
+};
+
+int wordCount(const QString& text)
+{
+    return text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts).size();
+}
+
+QString englishOrdinal(int day)
+{
+    if (day % 100 >= 11 && day % 100 <= 13)
+        return QString::number(day) + QLatin1String("th");
+    switch (day % 10) {
+    case 1:
+        return QString::number(day) + QLatin1String("st");
+    case 2:
+        return QString::number(day) + QLatin1String("nd");
+    case 3:
+        return QString::number(day) + QLatin1String("rd");
+    default:
+        return QString::number(day) + QLatin1String("th");
+    }
+}
+
+// The zodiac sign other than Libra that the text names first, or an empty string.
+QString firstOtherSign(const QString& text)
+{
+    QString first;
+    qsizetype firstAt = -1;
+    for (const QString& sign : kSigns) {
+        if (sign == QLatin1String("Libra"))
+            continue;
+        const auto match = QRegularExpression(QStringLiteral("\\b%1\\b").arg(sign)).match(text);
+        if (match.hasMatch() && (firstAt < 0 || match.capturedStart() < firstAt)) {
+            firstAt = match.capturedStart();
+            first = sign;
+        }
+    }
+    return first;
+}
+
+} // namespace
+
+class tst_SignProfile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void fixedFactsAreExact();
+    void everyFieldHasText();
+    void onlyPrintableAsciiAndWholeLineBreaks();
+    void famousPersonalitiesAreFiveWellFormedLines();
+    void proseHasTheStatedParagraphStructure();
+    void proseIsNearItsStatedLength();
+    void proseIsCleanThirdPersonText();
+    void compatibilityFollowsZodiacOrder();
+    void friendshipEndsWithBestMatches();
+    void secondFillLeavesEveryFieldUnchanged();
+    void topicCatalogue();
+};
+
+void tst_SignProfile::initTestCase()
+{
+    // The record stays empty until the main window fills it.
+    for (const Field& field : allFields(signProfile()))
+        QVERIFY2(field.value.isEmpty(), field.name);
+    fillSignProfile();
+}
+
+void tst_SignProfile::fixedFactsAreExact()
+{
+    const SignProfile& p = signProfile();
+    QCOMPARE(p.signName, QStringLiteral("Libra"));
+    QCOMPARE(p.birthDates, QStringLiteral("September 21 - October 20"));
+    QCOMPARE(p.zodiacSymbol, QStringLiteral("Scales"));
+    QCOMPARE(p.zodiacElement, QStringLiteral("Air"));
+    QCOMPARE(p.zodiacQuality, QStringLiteral("Cardinal"));
+    QCOMPARE(p.domicilePlanet, QStringLiteral("Venus"));
+    QCOMPARE(p.detrimentPlanet, QStringLiteral("Mars"));
+    QCOMPARE(p.exaltationPlanet, QStringLiteral("Saturn"));
+    QCOMPARE(p.birthstone, QStringLiteral("Opal, Quartz"));
+    QCOMPARE(p.luckyColors, QStringLiteral("Pink, Blue, Lavenders"));
+    QCOMPARE(p.luckyNumbers, QStringLiteral("Six, Nine"));
+    QCOMPARE(p.luckyDay, QStringLiteral("Friday"));
+    QCOMPARE(p.luckyGemstones, QStringLiteral("Opal, Agate, Tourmaline"));
+    QCOMPARE(p.luckyMetals, QStringLiteral("All metals"));
+}
+
+void tst_SignProfile::everyFieldHasText()
+{
+    for (const Field& field : allFields(signProfile()))
+        QVERIFY2(!field.value.trimmed().isEmpty(), field.name);
+}
+
+void tst_SignProfile::onlyPrintableAsciiAndWholeLineBreaks()
+{
+    for (const Field& field : allFields(signProfile())) {
+        const QString& text = field.value;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t c = text.at(i).unicode();
+            const bool printable = c >= 0x20 && c <= 0x7e;
+            const bool wholeBreak =
+                (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') ||
+                (c == u'\n' && i > 0 && text.at(i - 1) == u'\r');
+            QVERIFY2(printable || wholeBreak, qPrintable(QStringLiteral("%1: character %2 at %3")
+                                                             .arg(QLatin1String(field.name))
+                                                             .arg(int(c))
+                                                             .arg(i)));
+        }
+        QVERIFY2(!text.startsWith(u'\r') && !text.startsWith(u'\n'), field.name);
+        QVERIFY2(!text.endsWith(u'\r') && !text.endsWith(u'\n'), field.name);
+    }
+    // Only the famous people and the prose may break lines at all.
+    const QList<Field> fields = allFields(signProfile());
+    for (int i = 0; i < 14; ++i)
+        QVERIFY2(!fields[i].value.contains(u'\r') && !fields[i].value.contains(u'\n'),
+                 fields[i].name);
+}
+
+void tst_SignProfile::famousPersonalitiesAreFiveWellFormedLines()
+{
+    const QString& famous = signProfile().famousPersonalities;
+    QCOMPARE(famous.count(kLineBreak), 4);
+    QVERIFY(!famous.contains(kParagraphBreak));
+
+    const QStringList lines = famous.split(kLineBreak);
+    QCOMPARE(lines.size(), 5);
+
+    const QRegularExpression form(QStringLiteral(
+        "^(Sept|Oct) (\\d{1,2})(st|nd|rd|th), (\\d{4}) - ([^-]*[^ -]) - ([A-Z][A-Za-z ]*[a-z])$"));
+    const QStringList occupations = {"Moviestar", "Singer", "Moviestar", "Poet", "US President"};
+    QList<int> years;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        QCOMPARE(line.count(QLatin1String(" - ")), 2);
+        const auto m = form.match(line);
+        QVERIFY2(m.hasMatch(), qPrintable(line));
+
+        const int month = m.captured(1) == QLatin1String("Sept") ? 9 : 10;
+        const int day = m.captured(2).toInt();
+        const int year = m.captured(4).toInt();
+        QCOMPARE(m.captured(2) + m.captured(3), englishOrdinal(day));
+        QVERIFY2(QDate(year, month, day).isValid(), qPrintable(line));
+        const bool inRange = (month == 9 && day >= 23) || (month == 10 && day == 1);
+        QVERIFY2(inRange, qPrintable(line));
+        QVERIFY2(!m.captured(5).isEmpty(), qPrintable(line));
+        QCOMPARE(m.captured(6), occupations[i]);
+        years << year;
+    }
+    // The people are ordered by occupation, so their years are not in order.
+    QVERIFY(!std::is_sorted(years.cbegin(), years.cend()));
+
+    QCOMPARE(lines, (QStringList{
+                        "Sept 25th, 1944 - Michael Douglas - Moviestar",
+                        "Sept 23rd, 1949 - Bruce Springsteen - Singer",
+                        "Sept 25th, 1968 - Will Smith - Moviestar",
+                        "Sept 26th, 1888 - T. S. Eliot - Poet",
+                        "Oct 1st, 1924 - Jimmy Carter - US President",
+                    }));
+}
+
+void tst_SignProfile::proseHasTheStatedParagraphStructure()
+{
+    for (const Prose& prose : proseFields(signProfile())) {
+        QCOMPARE(prose.value.count(kParagraphBreak), prose.paragraphs - 1);
+        // Every CR and LF belongs to a paragraph break: no line breaks inside paragraphs.
+        QCOMPARE(prose.value.count(u'\r'), 2 * (prose.paragraphs - 1));
+        QCOMPARE(prose.value.count(u'\n'), 2 * (prose.paragraphs - 1));
+        for (const QString& paragraph : prose.value.split(kParagraphBreak)) {
+            QVERIFY2(!paragraph.isEmpty(), prose.name);
+            QVERIFY2(paragraph == paragraph.trimmed(), prose.name);
+        }
+    }
+}
+
+void tst_SignProfile::proseIsNearItsStatedLength()
+{
+    for (const Prose& prose : proseFields(signProfile())) {
+        const int words = wordCount(prose.value);
+        QVERIFY2(words >= prose.words * 0.85 && words <= prose.words * 1.15,
+                 qPrintable(QStringLiteral("%1 has %2 words, about %3 wanted")
+                                .arg(QLatin1String(prose.name))
+                                .arg(words)
+                                .arg(prose.words)));
+    }
+}
+
+void tst_SignProfile::proseIsCleanThirdPersonText()
+{
+    const QRegularExpression person(QStringLiteral("\\b(I|me|my|we|us|our|you|your)\\b"),
+                                    QRegularExpression::CaseInsensitiveOption);
+    // Catches pieces of text glued together without a blank or with two.
+    const QRegularExpression joinFault(QStringLiteral("[a-z][.,;:!?][A-Za-z]|  "));
+    const QRegularExpression address(QStringLiteral("http|www\\.|\\.(com|net|org)\\b"),
+                                     QRegularExpression::CaseInsensitiveOption);
+    for (const Prose& prose : proseFields(signProfile())) {
+        const QString& text = prose.value;
+        QVERIFY2(text.contains(QLatin1String("Libra")), prose.name);
+        const auto personMatch = person.match(text);
+        QVERIFY2(!personMatch.hasMatch(), qPrintable(QLatin1String(prose.name) +
+                                                     QLatin1String(": ") + personMatch.captured()));
+        const auto joinMatch = joinFault.match(text);
+        QVERIFY2(!joinMatch.hasMatch(),
+                 qPrintable(QLatin1String(prose.name) + QLatin1String(": \"") +
+                            text.mid(joinMatch.capturedStart() - 10, 25) + QLatin1Char('"')));
+        QVERIFY2(!address.match(text).hasMatch(), prose.name);
+        for (const QString& paragraph : text.split(kParagraphBreak)) {
+            QVERIFY2(paragraph.at(0).isUpper(), prose.name);
+            QVERIFY2(paragraph.endsWith(u'.'), prose.name);
+        }
+    }
+    QVERIFY(signProfile()
+                .generalTraits.split(kParagraphBreak)
+                .first()
+                .contains(QLatin1String("Scales")));
+}
+
+void tst_SignProfile::compatibilityFollowsZodiacOrder()
+{
+    const QStringList paragraphs = signProfile().compatibilityTraits.split(kParagraphBreak);
+    QCOMPARE(paragraphs.size(), kSigns.size());
+    for (int i = 0; i < kSigns.size(); ++i) {
+        const QString& paragraph = paragraphs[i];
+        QVERIFY2(paragraph.contains(QLatin1String("Libra")), qPrintable(kSigns[i]));
+        // The sign a paragraph is about is the first other sign it names; the paragraph
+        // on two Librans names no other sign at all.
+        const QString expected = kSigns[i] == QLatin1String("Libra") ? QString() : kSigns[i];
+        QCOMPARE(firstOtherSign(paragraph), expected);
+    }
+}
+
+void tst_SignProfile::friendshipEndsWithBestMatches()
+{
+    const QString& friendship = signProfile().friendshipTraits;
+    const QString lastSentence =
+        friendship.mid(friendship.lastIndexOf(QLatin1String(". "), friendship.size() - 2) + 2);
+    QVERIFY2(!firstOtherSign(lastSentence).isEmpty(), qPrintable(lastSentence));
+    // Only the closing sentence names the matches.
+    QVERIFY(firstOtherSign(friendship.left(friendship.size() - lastSentence.size())).isEmpty());
+}
+
+void tst_SignProfile::secondFillLeavesEveryFieldUnchanged()
+{
+    const SignProfile before = signProfile();
+    fillSignProfile();
+    const QList<Field> first = allFields(before);
+    const QList<Field> second = allFields(signProfile());
+    QCOMPARE(second.size(), 29);
+    for (int i = 0; i < first.size(); ++i) {
+        QVERIFY2(!second[i].value.isEmpty(), second[i].name);
+        QVERIFY2(first[i].value == second[i].value, second[i].name);
+    }
+}
+
+void tst_SignProfile::topicCatalogue()
+{
+    const QStringList texts = {
+        "Planets Associated", "Lucky Charm",       "General Traits",       "Positive Traits",
+        "Negative Traits",    "Friendship Traits", "Compatibility Traits", "Libra As Family",
+        "Common Profession",  "Health Concern",    "Financial Habits",     "Fashion Style",
+        "Travel Habits",      "Love And Romance",  "Famous Personalities", "Update",
+    };
+    const auto& topics = profileTopics();
+    QCOMPARE(int(topics.size()), 16);
+    for (int i = 0; i < 16; ++i) {
+        QCOMPARE(topics[i].position, i);
+        QCOMPARE(topics[i].text, texts[i]);
+        QCOMPARE(topics[i].panelName, QStringLiteral("Frame") + QString::number(i + 1));
+    }
+}
+
+QTEST_MAIN(tst_SignProfile)
+#include "tst_signprofile.moc"
