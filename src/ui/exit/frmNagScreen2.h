@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+
+namespace qvz {
+
+class Platform;
+
+// The exit screen: the last window of a run. It asks for support of the maker's
+// board, holds the refer-a-friend form, and ends the program however it is closed.
+class frmNagScreen2 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmNagScreen2(Platform& platform, QWidget* parent = nullptr);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void setUpWindow();
+    void addCaption();
+    void addSupportMessage();
+    void addVisitBox();
+    void addExitButton();
+    void addReferralForm();
+    void addSoftwaresFrame();
+    void chooseSupportMessage();
+
+    void Check1_Click();
+    void lblGoToHome_Click();
+    void cmdClose_Click();
+
+    Platform& platform_;
+    QLabel* lblNagScreen2Caption_ = nullptr;
+    QLabel* picNagscreen2Icon_ = nullptr;
+    QLabel* Label2_ = nullptr;
+    QCheckBox* Check1_ = nullptr;
+    bool centred_ = false;
+};
+
+} // namespace qvz
