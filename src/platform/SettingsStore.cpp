@@ -15,6 +15,15 @@ QString settingsPath(const QString& key)
     return kSection + QLatin1Char('/') + key;
 }
 
+bool writeValue(const QString& key, const QString& value)
+{
+    const QString app = settingsApplicationName();
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, app, app);
+    settings.setValue(settingsPath(key), value);
+    settings.sync();
+    return settings.status() != QSettings::AccessError;
+}
+
 } // namespace
 
 QString settingsApplicationName()
@@ -31,11 +40,9 @@ QString SettingsStore::read(const QString& key) const
 
 bool SettingsStore::save(const QString& key, const QString& value)
 {
-    const QString app = settingsApplicationName();
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, app, app);
-    settings.setValue(settingsPath(key), value);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    // A file that did not parse is rewritten, yet reports a format error; an
+    // unwritable place reports an access error. Only what reads back was saved.
+    return writeValue(key, value) && read(key) == value;
 }
 
 } // namespace qvz
