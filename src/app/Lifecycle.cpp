@@ -1,6 +1,7 @@
 #include "app/Lifecycle.h"
 
 #include "app/AppInfo.h"
+#include "app/UpdateReminder.h"
 #include "platform/Platform.h"
 #include "ui/main/frmMain.h"
 
@@ -41,6 +42,7 @@ void startApplication(Platform& platform)
         return;
     }
     platform.seedRandomFromClock();
+    runUpdateReminder(platform);
     auto* mainWindow = new frmMain(platform);
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     mainWindow->show();
