@@ -14,7 +14,7 @@ class tst_ShortDate : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void cleanup() { QLocale::setDefault(QLocale::system()); }
 
     void readsBackWhatWasWritten_data();
     void readsBackWhatWasWritten();
