@@ -43,12 +43,11 @@ void setBoxText(QWidget* box, const QString& text)
         static_cast<QPlainTextEdit*>(box)->setPlainText(text);
 }
 
-// Only moves between controls count as entering or leaving a box; switching to another
-// window (or a message box opening over this one) leaves the texts alone.
-bool movesWithinWindow(const QEvent* event)
+// A popup such as the box's own context menu takes the focus only for a moment: filling
+// the placeholder in then would have the user paste into it.
+bool isPopup(const QEvent* event)
 {
-    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    return static_cast<const QFocusEvent*>(event)->reason() == Qt::PopupFocusReason;
 }
 
 } // namespace
@@ -133,11 +132,11 @@ bool ReferralForm::eventFilter(QObject* watched, QEvent* event)
     if (box && placeholders_.contains(box)) {
         switch (event->type()) {
         case QEvent::FocusIn:
-            if (movesWithinWindow(event))
+            if (!isPopup(event))
                 enterBox(box);
             break;
         case QEvent::FocusOut:
-            if (movesWithinWindow(event))
+            if (!isPopup(event))
                 leaveBox(box);
             break;
         case QEvent::KeyPress:
