@@ -7,13 +7,15 @@ APP=$(readlink -f "$1")
 WORK=$(mktemp -d)
 OPENED=$WORK/opened.txt
 PIDS=()
+declare -A STATUS_FILES
 
 cleanup() {
-    for pid in "${PIDS[@]}"; do
-        kill -9 "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-    done
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+    local status=$?
+    for pid in "${PIDS[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
+    wait 2>/dev/null
     rm -rf "$WORK"
+    exit "$status"
 }
 trap cleanup EXIT
 
@@ -46,11 +48,20 @@ for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
 [ -s "$WORK/display" ] || fail "Xvfb did not start"
 export DISPLAY=:$(head -n 1 "$WORK/display")
 
-# start_app: runs the program in the background; its pid is in APP_PID.
+# start_app: runs the program in the background; its pid is in APP_PID. A watcher
+# records its exit status in $WORK/status.PID, so that killing it stays quiet.
 start_app() {
-    "$APP" > "$WORK/app-${#PIDS[@]}.log" 2>&1 &
-    APP_PID=$!
+    local n=${#PIDS[@]}
+    (
+        "$APP" > "$WORK/app-$n.log" 2>&1 &
+        echo $! > "$WORK/pid-$n"
+        wait $! && echo 0 > "$WORK/status-$n" || echo $? > "$WORK/status-$n"
+    ) 2> /dev/null &
+    for _ in $(seq 50); do [ -s "$WORK/pid-$n" ] && break; sleep 0.02; done
+    APP_PID=$(cat "$WORK/pid-$n")
+    APP_STATUS_FILE=$WORK/status-$n
     PIDS+=("$APP_PID")
+    STATUS_FILES[$APP_PID]=$APP_STATUS_FILE
 }
 
 # wait_window TITLE [SECONDS]: prints the id of a visible window whose title is TITLE.
@@ -80,9 +91,8 @@ press() {
 wait_exit() {
     local pid=$1 limit=${2:-10}
     for _ in $(seq $((limit * 10))); do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            EXIT_STATUS=0
-            wait "$pid" 2>/dev/null || EXIT_STATUS=$?
+        if [ -s "${STATUS_FILES[$pid]}" ]; then
+            EXIT_STATUS=$(cat "${STATUS_FILES[$pid]}")
             return 0
         fi
         sleep 0.1
