@@ -1,12 +1,14 @@
 #include "app/Lifecycle.h"
 #include "platform/QtPlatform.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/ProgramIcon.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(qvz::programIcon());
     qvz::installFontSubstitutes();
     qvz::QtPlatform platform;
     qvz::startApplication(platform);

@@ -1,0 +1,13 @@
+#include "ui/common/ProgramIcon.h"
+
+namespace qvz {
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icon-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace qvz
