@@ -1,0 +1,638 @@
+#include "profile/SignProfile.h"
+#include "report/ReportComposer.h"
+#include "report/ReportView.h"
+#include "report/RtfWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+using namespace qvz;
+
+namespace {
+
+// A run of text as unrtf reads it back, with the formatting it reports.
+struct ReadRun {
+    QString text;
+    bool bold = false;
+    QString colour; // "#rrggbb", empty when none is set
+    QString font;
+    QString size;
+
+    bool sameFormat(const ReadRun& other) const
+    {
+        return bold == other.bold && colour == other.colour && font == other.font &&
+               size == other.size;
+    }
+};
+
+// unrtf's own output formats lose information (its text format prints "?" for every
+// escaped character), so the test gives it a personality of its own: every piece of
+// markup becomes SO tag argument SI, which cannot occur in text read from 7-bit RTF.
+const char kProbePersonality[] = "forced_space\n\t\x0eS\x0f\n"
+                                 "line_break\n\t\x0eP\x0f\n"
+                                 "unisymbol_print\n\t\x0eU%\x0f\n"
+                                 "bold_begin\n\t\x0e"
+                                 "B\x0f\n"
+                                 "bold_end\n\t\x0e"
+                                 "b\x0f\n"
+                                 "foreground_begin\n\t\x0e"
+                                 "C%\x0f\n"
+                                 "foreground_end\n\t\x0e"
+                                 "c\x0f\n"
+                                 "font_begin\n\t\x0e"
+                                 "F%\x0f\n"
+                                 "font_end\n\t\x0e"
+                                 "f\x0f\n"
+                                 "fontsize_begin\n\t\x0eZ%\x0f\n"
+                                 "fontsize_end\n\t\x0ez\x0f\n";
+
+class Unrtf {
+public:
+    Unrtf()
+    {
+        QFile conf(m_dir.filePath("probe.conf"));
+        if (conf.open(QIODevice::WriteOnly))
+            conf.write(kProbePersonality);
+    }
+
+    bool isValid() const { return m_dir.isValid() && QFile::exists(m_dir.filePath("probe.conf")); }
+
+    QByteArray run(const QStringList& options, const QByteArray& rtf) const
+    {
+        const QString path = m_dir.filePath("input.rtf");
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size())
+            return QByteArray();
+        file.close();
+        QProcess unrtf;
+        unrtf.start("unrtf", options + QStringList{path});
+        if (!unrtf.waitForFinished(30000) || unrtf.exitCode() != 0)
+            return "unrtf failed: " + unrtf.readAllStandardError();
+        return unrtf.readAllStandardOutput();
+    }
+
+    QList<ReadRun> read(const QByteArray& rtf) const
+    {
+        return decode(run({"--quiet", "-P", m_dir.path(), "-t", "probe"}, rtf));
+    }
+
+private:
+    // unrtf pads a tab with spaces to the next multiple of eight and then breaks the
+    // output line; paragraph ends, escapes and formatting come as tags.
+    static QList<ReadRun> decode(const QByteArray& output)
+    {
+        QList<ReadRun> runs;
+        ReadRun current;
+        int boldDepth = 0;
+        QStringList colours, fonts, sizes;
+        auto append = [&](const QString& piece) {
+            current.bold = boldDepth > 0;
+            current.colour = colours.isEmpty() ? QString() : colours.last();
+            current.font = fonts.isEmpty() ? QString() : fonts.last();
+            current.size = sizes.isEmpty() ? QString() : sizes.last();
+            if (!runs.isEmpty() && runs.last().sameFormat(current))
+                runs.last().text += piece;
+            else
+                runs.append({piece, current.bold, current.colour, current.font, current.size});
+        };
+        static const QRegularExpression tab("(\x0eS\x0f)+\n");
+        const QString decoded = QString::fromLatin1(output);
+        qsizetype i = 0;
+        while (i < decoded.size()) {
+            const QRegularExpressionMatch padding = tab.match(decoded, i);
+            if (padding.hasMatch() && padding.capturedStart() == i) {
+                append("\t");
+                i = padding.capturedEnd();
+                continue;
+            }
+            if (decoded.at(i) != QChar(0x0e)) {
+                append(decoded.at(i));
+                ++i;
+                continue;
+            }
+            const qsizetype end = decoded.indexOf(QChar(0x0f), i);
+            if (end < 0) {
+                append(decoded.mid(i));
+                break;
+            }
+            const QChar tag = decoded.at(i + 1);
+            const QString argument = decoded.mid(i + 2, end - i - 2);
+            i = end + 1;
+            switch (tag.unicode()) {
+            case 'P':
+                append("\n");
+                break;
+            case 'U':
+                append(QString(QChar(char16_t(argument.toUInt()))));
+                break;
+            case 'B':
+                ++boldDepth;
+                break;
+            case 'b':
+                --boldDepth;
+                break;
+            case 'C':
+                colours.append(argument);
+                break;
+            case 'c':
+                colours.removeLast();
+                break;
+            case 'F':
+                fonts.append(argument);
+                break;
+            case 'f':
+                fonts.removeLast();
+                break;
+            case 'Z':
+                sizes.append(argument);
+                break;
+            case 'z':
+                sizes.removeLast();
+                break;
+            default:
+                append("[unknown tag " + QString(tag) + "]");
+            }
+        }
+        return runs;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+QString joinedText(const QList<ReadRun>& runs)
+{
+    QString text;
+    for (const ReadRun& run : runs)
+        text += run.text;
+    return text;
+}
+
+// unrtf prints a run of blanks inside one stretch of text as a single blank.
+QString collapseBlanks(QString text)
+{
+    static const QRegularExpression blanks(" {2,}");
+    return text.replace(blanks, " ");
+}
+
+QString hexColour(QRgb colour)
+{
+    return QStringLiteral("#%1").arg(colour & 0xffffff, 6, 16, QLatin1Char('0'));
+}
+
+SignProfile markedProfile()
+{
+    SignProfile p;
+    QString SignProfile::*fields[] = {&SignProfile::signName,
+                                      &SignProfile::birthDates,
+                                      &SignProfile::zodiacSymbol,
+                                      &SignProfile::zodiacElement,
+                                      &SignProfile::zodiacQuality,
+                                      &SignProfile::domicilePlanet,
+                                      &SignProfile::detrimentPlanet,
+                                      &SignProfile::exaltationPlanet,
+                                      &SignProfile::birthstone,
+                                      &SignProfile::luckyColors,
+                                      &SignProfile::luckyNumbers,
+                                      &SignProfile::luckyDay,
+                                      &SignProfile::luckyGemstones,
+                                      &SignProfile::luckyMetals,
+                                      &SignProfile::famousPersonalities,
+                                      &SignProfile::generalTraits,
+                                      &SignProfile::positiveTraits,
+                                      &SignProfile::negativeTraits,
+                                      &SignProfile::friendshipTraits,
+                                      &SignProfile::compatibilityTraits,
+                                      &SignProfile::motherTraits,
+                                      &SignProfile::fatherTraits,
+                                      &SignProfile::childTraits,
+                                      &SignProfile::commonProfessions,
+                                      &SignProfile::healthConcerns,
+                                      &SignProfile::financialHabits,
+                                      &SignProfile::fashionStyle,
+                                      &SignProfile::travelHabits,
+                                      &SignProfile::loveAndRomance};
+    int n = 0;
+    for (auto field : fields)
+        p.*field = QStringLiteral("value %1 {with} \\braces\\").arg(++n);
+    p.generalTraits = "First paragraph.\r\n\r\nSecond paragraph.";
+    p.famousPersonalities = "One\r\nTwo\r\nThree\r\nFour\r\nFive";
+    return p;
+}
+
+// The runs as unrtf should report them: CR LF as line ends, neighbours of the same
+// format merged.
+QList<ReadRun> expectedRuns(const QList<ReportRun>& runs)
+{
+    QList<ReadRun> out;
+    for (const ReportRun& run : runs) {
+        ReadRun read{run.text, run.bold, hexColour(run.colour), "Verdana", "10"};
+        read.text.replace("\r\n", "\n");
+        if (!out.isEmpty() && out.last().sameFormat(read))
+            out.last().text += read.text;
+        else
+            out.append(read);
+    }
+    return out;
+}
+
+QStringList describe(const QList<ReadRun>& runs)
+{
+    QStringList out;
+    for (const ReadRun& run : runs) {
+        out << QStringLiteral("%1 %2 %3 %4 \"%5\"")
+                   .arg(run.bold ? "bold" : "regular", run.colour, run.font, run.size,
+                        QString(run.text).replace('\n', '|'));
+    }
+    return out;
+}
+
+// The colours named in the colour table, in order.
+QStringList colourTable(const QByteArray& rtf)
+{
+    static const QRegularExpression table(R"(\{\\colortbl\s*;([^}]*)\})");
+    static const QRegularExpression entry(R"(\\red(\d+)\\green(\d+)\\blue(\d+);)");
+    QStringList colours;
+    const QRegularExpressionMatch found = table.match(QString::fromLatin1(rtf));
+    auto it = entry.globalMatch(found.captured(1));
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        colours << hexColour(
+            qRgb(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()));
+    }
+    return colours;
+}
+
+// Group depth never drops below zero and ends at zero; escaped braces do not count.
+bool bracesBalance(const QByteArray& rtf)
+{
+    int depth = 0;
+    for (qsizetype i = 0; i < rtf.size(); ++i) {
+        if (rtf.at(i) == '\\') {
+            ++i;
+            continue;
+        }
+        if (rtf.at(i) == '{')
+            ++depth;
+        else if (rtf.at(i) == '}' && --depth < 0)
+            return false;
+    }
+    return depth == 0;
+}
+
+bool isSevenBit(const QByteArray& bytes)
+{
+    for (char c : bytes) {
+        if (uchar(c) > 0x7f)
+            return false;
+    }
+    return true;
+}
+
+void composeInto(QTextEdit& view, const SignProfile& profile)
+{
+    setReportViewFont(view);
+    fillReportView(view, composeReport(profile));
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// One random code point that a user could get into the view, as UTF-16.
+QString randomCharacter(QRandomGenerator& random)
+{
+    static const QString ascii = " \\{}?;abcXYZ019 ";
+    switch (random.bounded(8)) {
+    case 0:
+        return QString(ascii.at(random.bounded(int(ascii.size()))));
+    case 1:
+        return QString(QChar(char16_t(random.bounded(0x20, 0x7f))));
+    case 2:
+        return QStringLiteral("\t");
+    case 3: {
+        // Control characters; CR and LF are paragraph breaks, not text.
+        static const QList<char16_t> controls = {0x00, 0x01, 0x07, 0x08, 0x0b, 0x0c,
+                                                 0x1b, 0x1f, 0x7f, 0x80, 0x9f};
+        return QString(QChar(controls.at(random.bounded(int(controls.size())))));
+    }
+    case 4:
+        return QString(QChar(char16_t(random.bounded(0xa0, 0x800))));
+    case 5:
+    case 6: {
+        char16_t unit;
+        do {
+            unit = char16_t(random.bounded(0x800, 0x10000));
+        } while ((unit >= 0xd800 && unit <= 0xdfff) || unit == 0x2029 || unit == 0xfdd0 ||
+                 unit == 0xfdd1);
+        return QString(QChar(unit));
+    }
+    default: {
+        const char32_t astral = char32_t(random.bounded(0x10000, 0x110000));
+        return QString::fromUcs4(&astral, 1);
+    }
+    }
+}
+
+} // namespace
+
+class TestRtfWriter : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void headerNamesVerdanaAndTheUsedColours();
+    void reportReadsBackWithItsFormatting();
+    void realReportReadsBackAsItsText();
+    void stockTextAndHtmlOutputShowTheReport();
+    void paragraphEndsRoundTrip();
+    void escapesFollowTheFormat();
+    void randomTextRoundTrips();
+    void failedSaveReportsAReason();
+    void failedWriteLeavesTheOldFile();
+    void readOnlyFileIsLeftUntouched();
+    void successfulSaveReplacesTheWholeFile();
+
+private:
+    Unrtf m_unrtf;
+};
+
+void TestRtfWriter::initTestCase()
+{
+    QVERIFY(m_unrtf.isValid());
+    QVERIFY2(!QStandardPaths::findExecutable("unrtf").isEmpty(), "unrtf is needed");
+}
+
+void TestRtfWriter::headerNamesVerdanaAndTheUsedColours()
+{
+    QTextEdit view;
+    composeInto(view, markedProfile());
+    const QByteArray rtf = documentToRtf(*view.document());
+    QVERIFY(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0"));
+    QVERIFY(rtf.contains("\\uc1"));
+    QVERIFY(QRegularExpression(R"(\{\\fonttbl\{\\f0\\fswiss[^;}]* Verdana;\}\})")
+                .match(QString::fromLatin1(rtf))
+                .hasMatch());
+    QStringList colours = colourTable(rtf);
+    colours.sort();
+    QCOMPARE(colours, QStringList({"#000000", "#008080", "#800000", "#800080"}));
+    QVERIFY(rtf.contains("\\fs20"));
+    QVERIFY(bracesBalance(rtf));
+    QVERIFY(isSevenBit(rtf));
+
+    // A document without any colour still has a colour table naming black.
+    QTextDocument plain("plain");
+    QCOMPARE(colourTable(documentToRtf(plain)), QStringList{"#000000"});
+}
+
+void TestRtfWriter::reportReadsBackWithItsFormatting()
+{
+    QTextEdit view;
+    composeInto(view, markedProfile());
+    const QList<ReadRun> read = m_unrtf.read(documentToRtf(*view.document()));
+    QCOMPARE(describe(read), describe(expectedRuns(composeReport(markedProfile()))));
+
+    // The points another reader's user sees, spelled out.
+    QCOMPARE(describe(read.mid(0, 2)),
+             QStringList({"bold #800080 Verdana 10 \"Libra||\"",
+                          "regular #800000 Verdana 10 \"Birth Dates: \""}));
+    bool sawFamilyLabel = false;
+    for (const ReadRun& run : read) {
+        if (run.text.startsWith("Planets Associated") || run.text.startsWith("Love And Romance"))
+            QCOMPARE(run.colour + (run.bold ? " bold" : ""), QStringLiteral("#008080 bold"));
+        if (run.text.contains("Libra As Mother: ")) {
+            sawFamilyLabel = true;
+            QCOMPARE(run.colour + (run.bold ? " bold" : ""), QStringLiteral("#000000"));
+        }
+    }
+    QVERIFY(sawFamilyLabel);
+}
+
+void TestRtfWriter::realReportReadsBackAsItsText()
+{
+    fillSignProfile();
+    QTextEdit view;
+    composeInto(view, signProfile());
+    const QList<ReadRun> read = m_unrtf.read(documentToRtf(*view.document()));
+    QString expected;
+    for (const ReportRun& run : composeReport(signProfile()))
+        expected += collapseBlanks(QString(run.text).replace("\r\n", "\n"));
+    QCOMPARE(joinedText(read), expected);
+}
+
+void TestRtfWriter::stockTextAndHtmlOutputShowTheReport()
+{
+    QTextEdit view;
+    composeInto(view, markedProfile());
+    const QByteArray rtf = documentToRtf(*view.document());
+
+    const QByteArray text = m_unrtf.run({"--text"}, rtf);
+    const qsizetype body = text.indexOf("-----------------\n");
+    QVERIFY2(body >= 0, text.constData());
+    QString expected;
+    for (const ReportRun& run : composeReport(markedProfile()))
+        expected += run.text;
+    expected.replace("\r\n", "\n");
+    QCOMPARE(QString::fromLatin1(text.mid(body + 18)), expected);
+
+    const QString html = QString::fromUtf8(m_unrtf.run({"--html"}, rtf));
+    QVERIFY2(html.contains(QRegularExpression("<b><font color=\"#800080\">Libra<br>")),
+             qPrintable(html.left(800)));
+    QVERIFY(html.contains(QRegularExpression("<b><font color=\"#008080\">Lucky Charm<br>")));
+    QVERIFY(html.contains("<font color=\"#800000\">Birth Dates: </font>"));
+}
+
+// Blocks are separated by paragraph ends: an empty last block is a trailing break,
+// and empty blocks in between are empty lines.
+void TestRtfWriter::paragraphEndsRoundTrip()
+{
+    const QStringList cases = {"", "one", "one\n", "\n", "\n\n", "a\n\nb", "\nlead", "x\n\n\n"};
+    for (const QString& text : cases) {
+        QTextDocument document;
+        QTextCursor cursor(&document);
+        const QStringList blocks = text.split('\n');
+        for (qsizetype i = 0; i < blocks.size(); ++i) {
+            if (i > 0)
+                cursor.insertBlock();
+            cursor.insertText(blocks.at(i));
+        }
+        QCOMPARE(document.blockCount(), blocks.size());
+        QCOMPARE(joinedText(m_unrtf.read(documentToRtf(document))), text);
+    }
+}
+
+void TestRtfWriter::escapesFollowTheFormat()
+{
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    cursor.insertText(QString::fromUtf8("\xc3\xa9\xf0\x9f\x98\x80 \xe2\x82\xac") + QChar(0x1) +
+                      "\t" + "{x}\\" + QChar(0x7fff) + QChar(0x8000));
+    const QByteArray rtf = documentToRtf(document);
+    // \u takes a signed 16-bit number: code units above 32767 are negative, and a
+    // character outside the basic plane is its two surrogates.
+    QVERIFY2(rtf.contains("\\u233?"), rtf.constData());
+    QVERIFY(rtf.contains("\\u-10179?\\u-8704?"));
+    QVERIFY(rtf.contains("\\u8364?"));
+    QVERIFY(rtf.contains("\\u1?"));
+    QVERIFY(rtf.contains("\\tab"));
+    QVERIFY(rtf.contains("\\{x\\}\\\\"));
+    QVERIFY(rtf.contains("\\u32767?"));
+    QVERIFY(rtf.contains("\\u-32768?"));
+    QVERIFY(!rtf.contains("\\u55357"));
+    QVERIFY(isSevenBit(rtf));
+    QCOMPARE(joinedText(m_unrtf.read(rtf)), document.toPlainText());
+}
+
+// Random text of every kind, in random formats, through the writer and back through
+// unrtf. Bounded and seeded, so a failure repeats.
+void TestRtfWriter::randomTextRoundTrips()
+{
+    QRandomGenerator random(20240611);
+    const QList<QRgb> palette = {qRgb(0, 0, 0), qRgb(128, 0, 128), qRgb(0, 128, 128),
+                                 qRgb(12, 34, 56)};
+    for (int round = 0; round < 200; ++round) {
+        QTextDocument document;
+        QTextCursor cursor(&document);
+        QString expected;
+        const int blocks = random.bounded(1, 4);
+        for (int b = 0; b < blocks; ++b) {
+            if (b > 0) {
+                cursor.insertBlock();
+                expected += '\n';
+            }
+            // Neighbouring segments always differ in bold, so each is a fragment of its
+            // own and unrtf collapses blanks only within one.
+            const int segments = random.bounded(0, 4);
+            bool bold = random.bounded(2) == 1;
+            for (int s = 0; s < segments; ++s) {
+                QString text;
+                const int length = random.bounded(1, 14);
+                for (int c = 0; c < length; ++c)
+                    text += randomCharacter(random);
+                QTextCharFormat format;
+                format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+                format.setForeground(QColor(palette.at(random.bounded(int(palette.size())))));
+                cursor.insertText(text, format);
+                expected += collapseBlanks(text);
+                bold = !bold;
+            }
+        }
+        const QByteArray rtf = documentToRtf(document);
+        const QString context =
+            QStringLiteral("round %1: %2").arg(round).arg(QString::fromLatin1(rtf));
+        QVERIFY2(isSevenBit(rtf), qPrintable(context));
+        QVERIFY2(bracesBalance(rtf), qPrintable(context));
+        const QString read = joinedText(m_unrtf.read(rtf));
+        if (read != expected)
+            qWarning() << context;
+        QCOMPARE(read, expected);
+    }
+}
+
+void TestRtfWriter::failedSaveReportsAReason()
+{
+    QTextDocument document("Libra");
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+
+    const QString missing = dir.filePath("no such folder/report.rtf");
+    QVERIFY(!saveRtfFile(document, missing).isEmpty());
+    QVERIFY(!QFile::exists(missing));
+
+    QVERIFY(QDir(dir.path()).mkdir("folder"));
+    QVERIFY(!saveRtfFile(document, dir.filePath("folder")).isEmpty());
+    QVERIFY(QFileInfo(dir.filePath("folder")).isDir());
+}
+
+// A write that fails half-way (here: the file size limit, as on a full disk) must not
+// touch the file being replaced and must not leave a temporary file behind.
+void TestRtfWriter::failedWriteLeavesTheOldFile()
+{
+#ifdef Q_OS_UNIX
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("report.rtf");
+    const QByteArray old = "{\\rtf1 the report saved last time}";
+    QVERIFY(writeFile(path, old));
+
+    QTextDocument document(QString(200000, QChar('x')));
+    rlimit before{};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &before) == 0);
+    rlimit small = before;
+    small.rlim_cur = 16384;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+    const QString reason = saveRtfFile(document, path);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QVERIFY(!reason.isEmpty());
+    QCOMPARE(readAll(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"report.rtf"});
+#else
+    QSKIP("needs a file size limit");
+#endif
+}
+
+void TestRtfWriter::readOnlyFileIsLeftUntouched()
+{
+#ifdef Q_OS_UNIX
+    if (geteuid() == 0)
+        QSKIP("root may write read-only files");
+#endif
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("report.rtf");
+    const QByteArray old = "{\\rtf1 read-only}";
+    QVERIFY(writeFile(path, old));
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser));
+    QVERIFY(!saveRtfFile(QTextDocument("new"), path).isEmpty());
+    QCOMPARE(readAll(path), old);
+}
+
+void TestRtfWriter::successfulSaveReplacesTheWholeFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("report.rtf");
+    QVERIFY(writeFile(path, QByteArray(300000, 'z')));
+
+    QTextEdit view;
+    composeInto(view, markedProfile());
+    QCOMPARE(saveRtfFile(*view.document(), path), QString());
+    const QByteArray saved = readAll(path);
+    QCOMPARE(saved, documentToRtf(*view.document()));
+    QVERIFY(!saved.contains('z' + QByteArray(20, 'z')));
+    QCOMPARE(joinedText(m_unrtf.read(saved)).left(7), QStringLiteral("Libra\n\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"report.rtf"});
+
+    // A new file is created as well.
+    const QString fresh = dir.filePath("fresh.rtf");
+    QCOMPARE(saveRtfFile(*view.document(), fresh), QString());
+    QCOMPARE(readAll(fresh), saved);
+}
+
+QTEST_MAIN(TestRtfWriter)
+#include "tst_rtfwriter.moc"
