@@ -100,6 +100,11 @@ private:
         ReadRun current;
         int boldDepth = 0;
         QStringList colours, fonts, sizes;
+        // An end without its begin is left for the comparison to show, not a crash.
+        auto pop = [](QStringList& stack) {
+            if (!stack.isEmpty())
+                stack.removeLast();
+        };
         auto append = [&](const QString& piece) {
             current.bold = boldDepth > 0;
             current.colour = colours.isEmpty() ? QString() : colours.last();
@@ -150,19 +155,19 @@ private:
                 colours.append(argument);
                 break;
             case 'c':
-                colours.removeLast();
+                pop(colours);
                 break;
             case 'F':
                 fonts.append(argument);
                 break;
             case 'f':
-                fonts.removeLast();
+                pop(fonts);
                 break;
             case 'Z':
                 sizes.append(argument);
                 break;
             case 'z':
-                sizes.removeLast();
+                pop(sizes);
                 break;
             default:
                 append("[unknown tag " + QString(tag) + "]");
