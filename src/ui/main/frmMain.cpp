@@ -1,13 +1,193 @@
 #include "ui/main/frmMain.h"
 
 #include "app/AppInfo.h"
+#include "links/LinkTarget.h"
+#include "profile/SignProfile.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/LinkLabel.h"
+#include "ui/common/Twips.h"
+#include "ui/main/MainControls.h"
+#include "ui/main/ReadOnlyBoxes.h"
+#include "ui/main/TopicPanels.h"
+
+#include <QGroupBox>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
 
 namespace qvz {
+
+namespace {
+
+struct BoxField {
+    const char* box;
+    QString SignProfile::*field;
+};
+
+// The order in which the boxes are filled at load.
+const BoxField kBoxFields[] = {
+    {"txtBirthDates", &SignProfile::birthDates},
+    {"txtZodiacSymbol", &SignProfile::zodiacSymbol},
+    {"txtZodiacElement", &SignProfile::zodiacElement},
+    {"txtZodiacQuality", &SignProfile::zodiacQuality},
+    {"txtDomicilePlanet", &SignProfile::domicilePlanet},
+    {"txtDetrimentPlanet", &SignProfile::detrimentPlanet},
+    {"txtExaltationPlanet", &SignProfile::exaltationPlanet},
+    {"txtBirthstone", &SignProfile::birthstone},
+    {"txtLuckyColors", &SignProfile::luckyColors},
+    {"txtLuckyNumbers", &SignProfile::luckyNumbers},
+    {"txtLuckyDay", &SignProfile::luckyDay},
+    {"txtLuckyGemstones", &SignProfile::luckyGemstones},
+    {"txtLuckyMetals", &SignProfile::luckyMetals},
+    {"txtFamous", &SignProfile::famousPersonalities},
+    {"txtGeneralTraits", &SignProfile::generalTraits},
+    {"txtPositiveTraits", &SignProfile::positiveTraits},
+    {"txtNegativeTraits", &SignProfile::negativeTraits},
+    {"txtFriendshipTraits", &SignProfile::friendshipTraits},
+    {"txtCompatibilityTraits", &SignProfile::compatibilityTraits},
+    {"txtMother", &SignProfile::motherTraits},
+    {"txtFather", &SignProfile::fatherTraits},
+    {"txtChild", &SignProfile::childTraits},
+    {"txtCommonProfessions", &SignProfile::commonProfessions},
+    {"txtHealthConcerns", &SignProfile::healthConcerns},
+    {"txtFinancialHabits", &SignProfile::financialHabits},
+    {"txtFashionStyle", &SignProfile::fashionStyle},
+    {"txtTravel", &SignProfile::travelHabits},
+    {"txtLoveAndRomance", &SignProfile::loveAndRomance},
+};
+
+QAction* addMenuEntry(QMenu* menu, const char* name, const QString& text)
+{
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+void addMenuSeparator(QMenu* menu, const char* name)
+{
+    menu->addSeparator()->setObjectName(QLatin1String(name));
+}
+
+} // namespace
 
 frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(windowCaption());
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFont(verdana(8.25));
+    buildMenus();
+    buildClientArea();
+    bindLinkLabels();
+    load();
+}
+
+void frmMain::buildClientArea()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(twipsSize(8565, 6840));
+    setCentralWidget(client);
+    // The window is exactly the client area below the menu bar and cannot be resized.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    addZodiacPicture(client);
+    topicList_ = addTopicList(client);
+    QPushButton* save = addSaveButton(client);
+    addDiscussionBanner(client);
+    addKeyFacts(client);
+    panels_ = buildTopicPanels(client);
+    addPromotions(client);
+
+    connect(topicList_, &QListWidget::currentRowChanged, this, &frmMain::showTopic);
+    connect(save, &QPushButton::clicked, this, &frmMain::showReport);
+}
+
+void frmMain::buildMenus()
+{
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelpMenu"));
+    bindLink(addMenuEntry(help, "mnuOnline", QStringLiteral("&Online Help")), LinkTarget::HelpPage);
+    bindLink(addMenuEntry(help, "mnuVisit", QStringLiteral("&Visit Us Online")),
+             LinkTarget::HomePage);
+    addMenuSeparator(help, "mnuHelp1");
+    bindLink(addMenuEntry(help, "mnuUpdate", QStringLiteral("Check for Software &Update")),
+             LinkTarget::DownloadPage);
+    addMenuSeparator(help, "mnuHelp2");
+    QAction* about = addMenuEntry(help, "mnuAbout", QStringLiteral("&About Software"));
+    connect(about, &QAction::triggered, this, &frmMain::showAbout);
+
+    // A menu-bar item without a drop-down: clicking it, or Alt+D, is the command.
+    QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
+    donate->setObjectName(QStringLiteral("mnuDonate"));
+    bindLink(donate, LinkTarget::DonatePage);
+}
+
+void frmMain::bindLinkLabels()
+{
+    const struct {
+        const char* name;
+        LinkTarget target;
+    } links[] = {
+        {"Label61", LinkTarget::HomePage},       {"lblFullBrand", LinkTarget::FullyBrandedPage},
+        {"lblCobrand", LinkTarget::CoBrandPage}, {"lblForum", LinkTarget::SignForumPage},
+        {"lblAstrology", LinkTarget::HelpPage},  {"lblDaily", LinkTarget::DailyHoroscopePage},
+    };
+    for (const auto& link : links)
+        bindLink(findChild<LinkLabel*>(QLatin1String(link.name)), link.target);
+}
+
+void frmMain::bindLink(LinkLabel* label, LinkTarget target)
+{
+    connect(label, &LinkLabel::clicked, this, [this, target] { openLink(platform_, target); });
+}
+
+void frmMain::bindLink(QAction* action, LinkTarget target)
+{
+    connect(action, &QAction::triggered, this, [this, target] { openLink(platform_, target); });
+}
+
+void frmMain::load()
+{
+    for (const ProfileTopic& topic : profileTopics())
+        topicList_->addItem(topic.text);
+    panels_[0]->raise();
+    fillSignProfile();
+    fillBoxes();
+    topicList_->setCurrentRow(0);
+}
+
+void frmMain::fillBoxes()
+{
+    const SignProfile& profile = signProfile();
+    for (const BoxField& entry : kBoxFields) {
+        if (QWidget* box = findChild<QWidget*>(QLatin1String(entry.box)))
+            setBoxText(box, profile.*entry.field);
+    }
+}
+
+void frmMain::showTopic(int position)
+{
+    if (position >= 0 && position < kTopicCount)
+        panels_[position]->raise();
+}
+
+void frmMain::showAbout() {}
+
+void frmMain::showReport() {}
+
+void frmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (centred_ || !screen())
+        return;
+    centred_ = true;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen()->availableGeometry().center());
+    move(frame.topLeft());
 }
 
 } // namespace qvz

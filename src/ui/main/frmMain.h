@@ -1,20 +1,49 @@
 #pragma once
 
+#include "profile/ProfileTopic.h"
+
 #include <QMainWindow>
+#include <array>
+
+class QAction;
+class QGroupBox;
+class QListWidget;
 
 namespace qvz {
 
+class LinkLabel;
 class Platform;
+enum class LinkTarget;
 
-// The main window: the topic list and the sixteen stacked topic panels.
+// The main window: the topic list, the sixteen stacked topic panels, the key facts,
+// the menus and the link labels.
 class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
     explicit frmMain(Platform& platform, QWidget* parent = nullptr);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private slots:
+    void showTopic(int position);
+    void showAbout();
+    void showReport();
+
 private:
+    void buildClientArea();
+    void buildMenus();
+    void bindLinkLabels();
+    void bindLink(LinkLabel* label, LinkTarget target);
+    void bindLink(QAction* action, LinkTarget target);
+    void load();
+    void fillBoxes();
+
     Platform& platform_;
+    QListWidget* topicList_ = nullptr;
+    std::array<QGroupBox*, kTopicCount> panels_{};
+    bool centred_ = false;
 };
 
 } // namespace qvz

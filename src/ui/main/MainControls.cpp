@@ -1,0 +1,134 @@
+#include "ui/main/MainControls.h"
+
+#include "ui/common/Fonts.h"
+#include "ui/common/LinkLabel.h"
+#include "ui/common/Twips.h"
+#include "ui/main/MainTexts.h"
+#include "ui/main/ReadOnlyBoxes.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace qvz {
+
+namespace {
+
+struct KeyFact {
+    const char* label;
+    const char* caption;
+    const char* hint;
+    const char* box;
+    int labelLeft;
+    int labelTop;
+    int boxLeft;
+    int boxTop;
+};
+
+} // namespace
+
+void addZodiacPicture(QWidget* client)
+{
+    auto* picture = new QLabel(client);
+    picture->setObjectName(QStringLiteral("picZodiac"));
+    picture->setAccessibleName(QStringLiteral("Libra"));
+    picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture->setLineWidth(2);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setGeometry(twipsRect(120, 120, 2310, 3720));
+    const QPixmap image(QStringLiteral(":/picZodiac.jpg"));
+    if (image.isNull())
+        return;
+    picture->setPixmap(image);
+    // The box is exactly the picture plus its border.
+    const int border = 2 * picture->frameWidth();
+    picture->resize(image.size() + QSize(border, border));
+}
+
+QListWidget* addTopicList(QWidget* client)
+{
+    auto* list = new QListWidget(client);
+    list->setObjectName(QStringLiteral("lstOptions"));
+    list->setAccessibleName(QStringLiteral("Topics"));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setFrameStyle(QFrame::Box | QFrame::Plain);
+    list->setLineWidth(1);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setGeometry(twipsRect(120, 3945, 2295, 2175));
+    return list;
+}
+
+QPushButton* addSaveButton(QWidget* client)
+{
+    auto* button = new QPushButton(QStringLiteral("&Save"), client);
+    button->setObjectName(QStringLiteral("cmdSave"));
+    button->setAccessibleName(QStringLiteral("Save"));
+    button->setGeometry(twipsRect(120, 6210, 2295, 375));
+    return button;
+}
+
+void addDiscussionBanner(QWidget* client)
+{
+    auto* banner = new QFrame(client);
+    banner->setObjectName(QStringLiteral("Frame19"));
+    banner->setFrameStyle(QFrame::NoFrame);
+    banner->setGeometry(twipsRect(2520, 135, 6000, 585));
+    banner->setAutoFillBackground(true);
+    QPalette palette = banner->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Highlight));
+    banner->setPalette(palette);
+
+    auto* label =
+        new LinkLabel(QStringLiteral("Label61"), discussionBannerText(), QColor(Qt::white), banner);
+    label->setFont(verdana(8.25, true, true));
+    label->setAlignment(Qt::AlignCenter);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setGeometry(twipsRect(0, 90, 6000, 390));
+}
+
+void addKeyFacts(QWidget* client)
+{
+    const KeyFact facts[] = {
+        {"Label5", "Zodiac Quality", "This signifies the attitude of the people under this sign.",
+         "txtZodiacQuality", 2880, 870, 2910, 1080},
+        {"Label4", "Zodiac Element", "This describes the human characteristics of this sign.",
+         "txtZodiacElement", 5640, 870, 5670, 1080},
+        {"Label3", "Zodiac Symbol", "This signifies the symbol that represents this sign.",
+         "txtZodiacSymbol", 2880, 1380, 2910, 1575},
+        {"Label2", "Birth Dates", "This gives the date period for this sun sign.", "txtBirthDates",
+         5640, 1380, 5670, 1575},
+    };
+    for (const KeyFact& fact : facts) {
+        const QString caption = QLatin1String(fact.caption);
+        makeCaption(QLatin1String(fact.label), caption, QLatin1String(fact.hint),
+                    QPoint(twips(fact.labelLeft), twips(fact.labelTop)), client);
+        makeFactBox(QLatin1String(fact.box), caption,
+                    twipsRect(fact.boxLeft, fact.boxTop, 2310, 285), client);
+    }
+}
+
+void addPromotions(QWidget* client)
+{
+    auto* frame = new QGroupBox(client);
+    frame->setObjectName(QStringLiteral("fraFullBrand"));
+    frame->setAccessibleName(QStringLiteral("Offers"));
+    frame->setGeometry(twipsRect(2520, 5700, 6000, 1095));
+
+    const QColor blue(0, 0, 255);
+    const QRect place = twipsRect(120, 165, 5745, 855);
+    auto* fullBrand =
+        new LinkLabel(QStringLiteral("lblFullBrand"), fullBrandOfferText(), blue, frame);
+    auto* coBrand = new LinkLabel(QStringLiteral("lblCobrand"), coBrandOfferText(), blue, frame);
+    for (LinkLabel* label : {fullBrand, coBrand}) {
+        label->setFont(verdana(8.25, true, true));
+        label->setAlignment(Qt::AlignCenter);
+        label->setGeometry(place);
+        // Opaque, so the label in front hides the one behind it completely.
+        label->setAutoFillBackground(true);
+    }
+}
+
+} // namespace qvz

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace qvz {
+
+// The prose of the main window's banner, promotional labels and update panel.
+QString discussionBannerText();
+QString fullBrandOfferText();
+QString coBrandOfferText();
+QString updateInfoText();
+QString forumLinkText();
+QString astrologyLinkText();
+QString dailyHoroscopeText();
+QString dailyLinkText();
+
+} // namespace qvz

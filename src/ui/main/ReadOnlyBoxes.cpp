@@ -1,0 +1,74 @@
+#include "ui/main/ReadOnlyBoxes.h"
+
+#include "ui/common/Twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace qvz {
+
+namespace {
+
+// Caption labels are one line of the default font high.
+constexpr int kCaptionHeight = twips(195);
+
+} // namespace
+
+QLineEdit* makeFactBox(const QString& name, const QString& accessibleName, const QRect& rect,
+                       QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(accessibleName);
+    box->setGeometry(rect);
+    box->setReadOnly(true);
+    // The flat look: a thin line instead of the sunken edge.
+    box->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(shadow); "
+                                      "padding: 0px; background: palette(base); }"));
+    // The narrow key-fact boxes need the room the default text margins would take.
+    box->setTextMargins(-2, 0, -2, 0);
+    return box;
+}
+
+QPlainTextEdit* makeTextBox(const QString& name, const QString& accessibleName, const QRect& rect,
+                            QWidget* parent)
+{
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(accessibleName);
+    box->setGeometry(rect);
+    box->setReadOnly(true);
+    // Keyboard selection keeps the caret visible, so the text can be walked and copied.
+    box->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setFrameStyle(QFrame::Box | QFrame::Plain);
+    box->setLineWidth(1);
+    return box;
+}
+
+QLabel* makeCaption(const QString& name, const QString& text, const QString& hint,
+                    const QPoint& topLeft, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAccessibleName(text);
+    label->setToolTip(hint);
+    label->setAccessibleDescription(hint);
+    label->move(topLeft);
+    label->resize(label->sizeHint().width(), kCaptionHeight);
+    return label;
+}
+
+void setBoxText(QWidget* box, const QString& text)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        line->setText(text);
+        line->setCursorPosition(0); // show the start of a fact longer than its box
+    } else if (auto* page = qobject_cast<QPlainTextEdit*>(box))
+        page->setPlainText(text);
+}
+
+} // namespace qvz

@@ -1,0 +1,802 @@
+#include "links/LinkTarget.h"
+#include "profile/ProfileTopic.h"
+#include "profile/SignProfile.h"
+#include "support/FakePlatform.h"
+#include "ui/main/frmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolTip>
+
+using namespace qvz;
+
+namespace {
+
+struct BoxField {
+    const char* box;
+    QString SignProfile::*field;
+    int position; // the topic whose panel holds the box; -1 for the key facts
+};
+
+const BoxField kBoxes[] = {
+    {"txtBirthDates", &SignProfile::birthDates, -1},
+    {"txtZodiacSymbol", &SignProfile::zodiacSymbol, -1},
+    {"txtZodiacElement", &SignProfile::zodiacElement, -1},
+    {"txtZodiacQuality", &SignProfile::zodiacQuality, -1},
+    {"txtDomicilePlanet", &SignProfile::domicilePlanet, 0},
+    {"txtDetrimentPlanet", &SignProfile::detrimentPlanet, 0},
+    {"txtExaltationPlanet", &SignProfile::exaltationPlanet, 0},
+    {"txtBirthstone", &SignProfile::birthstone, 1},
+    {"txtLuckyColors", &SignProfile::luckyColors, 1},
+    {"txtLuckyNumbers", &SignProfile::luckyNumbers, 1},
+    {"txtLuckyDay", &SignProfile::luckyDay, 1},
+    {"txtLuckyGemstones", &SignProfile::luckyGemstones, 1},
+    {"txtLuckyMetals", &SignProfile::luckyMetals, 1},
+    {"txtGeneralTraits", &SignProfile::generalTraits, 2},
+    {"txtPositiveTraits", &SignProfile::positiveTraits, 3},
+    {"txtNegativeTraits", &SignProfile::negativeTraits, 4},
+    {"txtFriendshipTraits", &SignProfile::friendshipTraits, 5},
+    {"txtCompatibilityTraits", &SignProfile::compatibilityTraits, 6},
+    {"txtMother", &SignProfile::motherTraits, 7},
+    {"txtFather", &SignProfile::fatherTraits, 7},
+    {"txtChild", &SignProfile::childTraits, 7},
+    {"txtCommonProfessions", &SignProfile::commonProfessions, 8},
+    {"txtHealthConcerns", &SignProfile::healthConcerns, 9},
+    {"txtFinancialHabits", &SignProfile::financialHabits, 10},
+    {"txtFashionStyle", &SignProfile::fashionStyle, 11},
+    {"txtTravel", &SignProfile::travelHabits, 12},
+    {"txtLoveAndRomance", &SignProfile::loveAndRomance, 13},
+    {"txtFamous", &SignProfile::famousPersonalities, 14},
+};
+
+struct Hint {
+    const char* label;
+    const char* caption;
+    const char* hint;
+    int position;
+};
+
+const Hint kHints[] = {
+    {"Label5", "Zodiac Quality", "This signifies the attitude of the people under this sign.", -1},
+    {"Label4", "Zodiac Element", "This describes the human characteristics of this sign.", -1},
+    {"Label3", "Zodiac Symbol", "This signifies the symbol that represents this sign.", -1},
+    {"Label2", "Birth Dates", "This gives the date period for this sun sign.", -1},
+    {"Label6", "Domicile Planet",
+     "This signifies the planet that exercises a powerful energy on the sign.", 0},
+    {"Label7", "Detriment Planet", "This signifies the planet that is unfavorable for this sign.",
+     0},
+    {"Label8", "Exaltation Planet", "This signifies the planet that interacts well with this sign.",
+     0},
+    {"Label9", "Birth Stone", "This signifies the birth gemstones for people born under this sign.",
+     1},
+    {"Label10", "Lucky Colors", "This signifies the lucky colors for people born under this sign.",
+     1},
+    {"Label11", "Lucky Numbers",
+     "This signifies the lucky numbers for people born under this sign.", 1},
+    {"Label12", "Lucky Day", "This signifies the lucky days for people born under this sign.", 1},
+    {"Label13", "Lucky Gemstones",
+     "This signifies the lucky gemstones for people born under this sign.", 1},
+    {"Label14", "Lucky Metals",
+     "This signifies the lucky metals to be used for people born under this sign.", 1},
+    {"Label20", "The Libra Mother", "This tells us more about the person as a mother.", 7},
+    {"Label21", "The Libra Father", "This tells us more about the person as a father.", 7},
+    {"Label22", "The Libra Child", "This tells us more about the person as a child.", 7},
+};
+
+const int kUpdatePosition = 15;
+
+// What a text box shows: line breaks of the profile read back as plain new lines.
+QString shownText(QWidget* box)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        return line->text();
+    return qobject_cast<QPlainTextEdit*>(box)->toPlainText();
+}
+
+QString asShown(const QString& field)
+{
+    QString text = field;
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+} // namespace
+
+class tst_frmMain : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opensOnTheFirstTopicWithEveryBoxFilled();
+    void isAFixedCentredWindowWithoutMinimiseOrMaximise();
+    void placesTheMainControlsAtTheirPixelRectangles();
+    void showsThePictureInASunkenBoxOfItsOwnSize();
+    void clickingAnEntryBringsItsPanelForward();
+    void everyKeyboardWayOfChoosingSwitchesPanels();
+    void updatePanelShowsLinksAndNoProfileText();
+    void keyFactsStayVisibleForEveryTopic();
+    void panelTitlesAloneAreBold();
+    void boxesRefuseTypingAndPastingButCopy();
+    void longTextsWrapAndKeepTheirScrollPositionAndSelection();
+    void captionLabelsShowHintsAndBoxesNone();
+    void labelTextsFitTheirRectangles();
+    void helpMenuEntriesOpenTheirPagesOncePerClick();
+    void helpMenuHasItsEntriesInOrderWithoutShortcuts();
+    void donateActsAtOnceWithoutDropDown();
+    void linkLabelsOpenTheirPagesOncePerClick();
+    void promotionalClickReachesOnlyTheLabelInFront();
+    void updateLinksReactOnlyWhileTheirPanelIsInFront();
+
+private:
+    QWidget* client() const { return window_->centralWidget(); }
+    template <typename T> T* child(const char* name) const;
+    QRect panelRect() const;
+    QString frontPanelAt(const QPoint& clientPoint) const;
+    QString frontPanel() const;
+    QImage panelView() const;
+    QImage panelViewAlone(int position);
+    QWidget* widgetAt(const QPoint& clientPoint) const;
+    void clickAt(const QPoint& clientPoint);
+    void clickWidget(QWidget* widget);
+    void chooseEntry(int position);
+    QMenu* openHelpMenu();
+
+    FakePlatform* platform_ = nullptr;
+    frmMain* window_ = nullptr;
+    QListWidget* list_ = nullptr;
+};
+
+void tst_frmMain::init()
+{
+    platform_ = new FakePlatform;
+    window_ = new frmMain(*platform_);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+    QApplication::setActiveWindow(window_);
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+    list_ = child<QListWidget>("lstOptions");
+}
+
+void tst_frmMain::cleanup()
+{
+    QApplication::clipboard()->clear();
+    delete window_;
+    delete platform_;
+    window_ = nullptr;
+    platform_ = nullptr;
+}
+
+template <typename T> T* tst_frmMain::child(const char* name) const
+{
+    T* found = window_->findChild<T*>(QLatin1String(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+QRect tst_frmMain::panelRect() const
+{
+    return QRect(168, 132, 400, 247);
+}
+
+// The window system's view: the deepest control under a point of the client area.
+QWidget* tst_frmMain::widgetAt(const QPoint& clientPoint) const
+{
+    return client()->childAt(clientPoint);
+}
+
+// The name of the topic panel that the user sees at a point of the client area.
+QString tst_frmMain::frontPanelAt(const QPoint& clientPoint) const
+{
+    for (QWidget* w = widgetAt(clientPoint); w && w != client(); w = w->parentWidget()) {
+        if (w->parentWidget() == client())
+            return w->objectName();
+    }
+    return QString();
+}
+
+// The panel seen at the centre of the panel rectangle, after checking that the same
+// panel is seen everywhere in it, so that no box of another panel shows through.
+QString tst_frmMain::frontPanel() const
+{
+    const QRect area = panelRect();
+    const QString atCentre = frontPanelAt(area.center());
+    for (int x = area.left() + 2; x < area.right(); x += 23) {
+        for (int y = area.top() + 2; y < area.bottom(); y += 19) {
+            if (frontPanelAt(QPoint(x, y)) != atCentre)
+                return QStringLiteral("mixed: %1 and %2 at %3,%4")
+                    .arg(atCentre, frontPanelAt(QPoint(x, y)))
+                    .arg(x)
+                    .arg(y);
+        }
+    }
+    return atCentre;
+}
+
+QImage tst_frmMain::panelView() const
+{
+    return window_->grab(QRect(client()->mapTo(window_, panelRect().topLeft()), panelRect().size()))
+        .toImage();
+}
+
+// What the panel area would show if the panel were the only one there.
+QImage tst_frmMain::panelViewAlone(int position)
+{
+    QList<QWidget*> hidden;
+    for (const ProfileTopic& topic : profileTopics()) {
+        if (topic.position != position)
+            hidden << child<QWidget>(qPrintable(topic.panelName));
+    }
+    for (QWidget* panel : hidden)
+        panel->hide();
+    const QImage view = panelView();
+    for (QWidget* panel : hidden)
+        panel->show();
+    return view;
+}
+
+// A click delivered through the window, so the window decides which control gets it.
+void tst_frmMain::clickAt(const QPoint& clientPoint)
+{
+    QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {},
+                      client()->mapTo(window_, clientPoint));
+}
+
+void tst_frmMain::clickWidget(QWidget* widget)
+{
+    clickAt(widget->mapTo(client(), widget->rect().center()));
+}
+
+void tst_frmMain::chooseEntry(int position)
+{
+    QListWidgetItem* item = list_->item(position);
+    list_->scrollToItem(item);
+    QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, list_->visualItemRect(item).center());
+}
+
+QMenu* tst_frmMain::openHelpMenu()
+{
+    QMenuBar* bar = window_->menuBar();
+    QAction* helpAction = bar->actions().value(0);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(helpAction).center());
+    QMenu* menu = helpAction->menu();
+    if (!QTest::qWaitFor([menu] { return menu->isVisible(); }))
+        return nullptr;
+    return menu;
+}
+
+void tst_frmMain::opensOnTheFirstTopicWithEveryBoxFilled()
+{
+    QCOMPARE(list_->count(), kTopicCount);
+    for (const ProfileTopic& topic : profileTopics())
+        QCOMPARE(list_->item(topic.position)->text(), topic.text);
+    QCOMPARE(list_->currentRow(), 0);
+    QCOMPARE(list_->selectedItems().size(), 1);
+    QCOMPARE(list_->selectedItems().first()->text(), QStringLiteral("Planets Associated"));
+    QCOMPARE(frontPanel(), QStringLiteral("Frame1"));
+
+    const SignProfile& profile = signProfile();
+    for (const BoxField& entry : kBoxes) {
+        const QString expected = profile.*entry.field;
+        QVERIFY2(!expected.isEmpty(), entry.box);
+        QCOMPARE(shownText(child<QWidget>(entry.box)), asShown(expected));
+    }
+}
+
+void tst_frmMain::isAFixedCentredWindowWithoutMinimiseOrMaximise()
+{
+    QCOMPARE(window_->windowTitle(), QStringLiteral("QV Zodiqa v1.75"));
+    QCOMPARE(client()->size(), QSize(571, 456));
+    QCOMPARE(client()->y(), window_->menuBar()->geometry().bottom() + 1);
+    QCOMPARE(window_->minimumSize(), window_->maximumSize());
+    QCOMPARE(window_->height(), window_->menuBar()->height() + 456);
+
+    const Qt::WindowFlags flags = window_->windowFlags();
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+
+    const QPoint screenCentre = window_->screen()->availableGeometry().center();
+    const QPoint offset = window_->frameGeometry().center() - screenCentre;
+    QVERIFY2(offset.manhattanLength() <= 2,
+             qPrintable(QStringLiteral("off centre by %1,%2").arg(offset.x()).arg(offset.y())));
+
+    const QFont font = list_->font();
+    QCOMPARE(font.family(), QStringLiteral("Verdana"));
+    QCOMPARE(font.pointSizeF(), 8.25);
+    QVERIFY(!font.bold());
+}
+
+void tst_frmMain::placesTheMainControlsAtTheirPixelRectangles()
+{
+    const struct {
+        const char* name;
+        QRect rect;
+    } places[] = {
+        {"picZodiac", QRect(8, 8, 154, 248)},
+        {"lstOptions", QRect(8, 263, 153, 145)},
+        {"cmdSave", QRect(8, 414, 153, 25)},
+        {"Frame19", QRect(168, 9, 400, 39)},
+        {"Label61", QRect(0, 6, 400, 26)},
+        {"txtZodiacQuality", QRect(194, 72, 154, 19)},
+        {"txtZodiacElement", QRect(378, 72, 154, 19)},
+        {"txtZodiacSymbol", QRect(194, 105, 154, 19)},
+        {"txtBirthDates", QRect(378, 105, 154, 19)},
+        {"fraFullBrand", QRect(168, 380, 400, 73)},
+        {"lblFullBrand", QRect(8, 11, 383, 57)},
+        {"lblCobrand", QRect(8, 11, 383, 57)},
+        {"txtGeneralTraits", QRect(16, 24, 367, 210)},
+        {"txtNegativeTraits", QRect(16, 24, 367, 207)},
+        {"txtDomicilePlanet", QRect(128, 80, 257, 19)},
+        {"txtLuckyMetals", QRect(120, 176, 265, 19)},
+        {"txtChild", QRect(16, 184, 369, 50)},
+        {"Frame18", QRect(16, 24, 177, 209)},
+        {"Frame21", QRect(208, 24, 177, 209)},
+        {"lblForum", QRect(8, 128, 137, 25)},
+        {"lblDaily", QRect(16, 176, 145, 25)},
+    };
+    for (const auto& place : places)
+        QCOMPARE(child<QWidget>(place.name)->geometry(), place.rect);
+    for (const ProfileTopic& topic : profileTopics())
+        QCOMPARE(child<QWidget>(qPrintable(topic.panelName))->geometry(), panelRect());
+
+    // Caption labels stand just above the left end of their box, one line high.
+    const char* const pairs[][2] = {{"Label5", "txtZodiacQuality"},
+                                    {"Label4", "txtZodiacElement"},
+                                    {"Label3", "txtZodiacSymbol"},
+                                    {"Label2", "txtBirthDates"}};
+    for (const auto& pair : pairs) {
+        const QRect label = child<QWidget>(pair[0])->geometry();
+        const QRect box = child<QWidget>(pair[1])->geometry();
+        QCOMPARE(label.height(), 13);
+        QVERIFY(label.bottom() < box.top());
+        QVERIFY(box.top() - label.bottom() <= 15);
+        QVERIFY(qAbs(label.left() - box.left()) <= 2);
+    }
+}
+
+void tst_frmMain::showsThePictureInASunkenBoxOfItsOwnSize()
+{
+    auto* picture = child<QLabel>("picZodiac");
+    QCOMPARE(picture->pixmap().size(), QSize(150, 244));
+    QCOMPARE(picture->frameShadow(), QFrame::Sunken);
+    QVERIFY(picture->frameWidth() > 0);
+    const int border = 2 * picture->frameWidth();
+    QCOMPARE(picture->size(), QSize(150 + border, 244 + border));
+}
+
+void tst_frmMain::clickingAnEntryBringsItsPanelForward()
+{
+    // Out of order, so a panel cannot come forward merely by following its neighbour.
+    const int order[] = {6, 0, 15, 2, 14, 7, 1, 9, 3, 12, 4, 11, 5, 13, 8, 10, 0};
+    for (int position : order) {
+        chooseEntry(position);
+        QCOMPARE(list_->currentRow(), position);
+        QCOMPARE(frontPanel(), profileTopics()[position].panelName);
+    }
+    // Nothing of the panels behind shows through the one in front.
+    for (int position : {0, 6, 7, 15}) {
+        chooseEntry(position);
+        QVERIFY2(panelView() == panelViewAlone(position), qPrintable(QString::number(position)));
+    }
+    // Choosing the entry that is already chosen keeps its panel in front.
+    chooseEntry(8);
+    chooseEntry(8);
+    QCOMPARE(frontPanel(), QStringLiteral("Frame9"));
+}
+
+void tst_frmMain::everyKeyboardWayOfChoosingSwitchesPanels()
+{
+    list_->setFocus();
+    QTRY_VERIFY(list_->hasFocus());
+    const auto panelOfCurrentRow = [this] {
+        return profileTopics()[list_->currentRow()].panelName;
+    };
+
+    QTest::keyClick(list_, Qt::Key_Down);
+    QCOMPARE(list_->currentRow(), 1);
+    QCOMPARE(frontPanel(), QStringLiteral("Frame2"));
+    QTest::keyClick(list_, Qt::Key_End);
+    QCOMPARE(frontPanel(), QStringLiteral("Frame16"));
+    QTest::keyClick(list_, Qt::Key_Up);
+    QCOMPARE(frontPanel(), QStringLiteral("Frame15"));
+    QTest::keyClick(list_, Qt::Key_Home);
+    QCOMPARE(frontPanel(), QStringLiteral("Frame1"));
+
+    QTest::keyClick(list_, Qt::Key_PageDown);
+    QVERIFY(list_->currentRow() > 1);
+    QCOMPARE(frontPanel(), panelOfCurrentRow());
+    QTest::keyClick(list_, Qt::Key_PageUp);
+    QCOMPARE(list_->currentRow(), 0);
+    QCOMPARE(frontPanel(), QStringLiteral("Frame1"));
+
+    // Typing a first letter jumps to the next entry that starts with it.
+    const int pause = QApplication::keyboardInputInterval() + 100;
+    const struct {
+        char letter;
+        const char* panel;
+    } jumps[] = {{'h', "Frame10"}, {'u', "Frame16"}, {'f', "Frame6"}, {'f', "Frame11"},
+                 {'l', "Frame14"}, {'l', "Frame2"},  {'l', "Frame8"}};
+    for (const auto& jump : jumps) {
+        QTest::qWait(pause);
+        QTest::keyClicks(list_, QString(QLatin1Char(jump.letter)));
+        QCOMPARE(frontPanel(), QLatin1String(jump.panel));
+    }
+}
+
+void tst_frmMain::updatePanelShowsLinksAndNoProfileText()
+{
+    chooseEntry(kUpdatePosition);
+    QCOMPARE(frontPanel(), QStringLiteral("Frame16"));
+    auto* update = child<QWidget>("Frame16");
+    QVERIFY(update->findChildren<QLineEdit*>().isEmpty());
+    QVERIFY(update->findChildren<QPlainTextEdit*>().isEmpty());
+    for (const char* link : {"lblForum", "lblAstrology", "lblDaily"}) {
+        auto* label = child<QLabel>(link);
+        QCOMPARE(widgetAt(label->mapTo(client(), label->rect().center())), label);
+    }
+
+    chooseEntry(6);
+    QCOMPARE(frontPanel(), QStringLiteral("Frame7"));
+    auto* box = child<QWidget>("txtCompatibilityTraits");
+    QCOMPARE(widgetAt(box->mapTo(client(), QPoint(20, 20)))->parentWidget(), box);
+}
+
+void tst_frmMain::keyFactsStayVisibleForEveryTopic()
+{
+    const char* const facts[] = {"txtZodiacQuality", "txtZodiacElement", "txtZodiacSymbol",
+                                 "txtBirthDates"};
+    for (const ProfileTopic& topic : profileTopics()) {
+        chooseEntry(topic.position);
+        for (const char* name : facts) {
+            auto* box = child<QLineEdit>(name);
+            QCOMPARE(widgetAt(box->geometry().center()), box);
+            QVERIFY(box->isVisible());
+        }
+    }
+}
+
+void tst_frmMain::panelTitlesAloneAreBold()
+{
+    for (const ProfileTopic& topic : profileTopics()) {
+        auto* panel = child<QGroupBox>(qPrintable(topic.panelName));
+        QCOMPARE(panel->title(), topic.text);
+        QVERIFY(panel->font().bold());
+        QCOMPARE(panel->font().pointSizeF(), 8.25);
+        const auto inner = panel->findChildren<QWidget*>();
+        for (QWidget* w : inner) {
+            if (w->objectName().startsWith(QLatin1String("lbl")))
+                continue; // the link labels have looks of their own
+            QVERIFY2(!w->font().bold(), qPrintable(w->objectName()));
+        }
+    }
+    QVERIFY(!child<QGroupBox>("Frame18")->font().bold());
+}
+
+void tst_frmMain::boxesRefuseTypingAndPastingButCopy()
+{
+    QClipboard* clipboard = QApplication::clipboard();
+    for (const BoxField& entry : kBoxes) {
+        if (entry.position >= 0)
+            chooseEntry(entry.position);
+        auto* box = child<QWidget>(entry.box);
+        const QString before = shownText(box);
+        clickWidget(box);
+        QTRY_VERIFY(box->hasFocus());
+
+        clipboard->setText(QStringLiteral("PASTED"));
+        QTest::keyClicks(box, QStringLiteral("typed"));
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+        QVERIFY2(shownText(box) == before, entry.box);
+
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY2(clipboard->text() == before, entry.box);
+    }
+
+    // A part of a text is selected with the keyboard alone and copied.
+    chooseEntry(2);
+    auto* traits = child<QPlainTextEdit>("txtGeneralTraits");
+    clickWidget(traits);
+    QTest::keyClick(traits, Qt::Key_Home, Qt::ControlModifier);
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(traits, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(traits, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), traits->toPlainText().left(5));
+    QVERIFY(traits->cursorWidth() > 0);
+
+    auto* symbol = child<QLineEdit>("txtZodiacSymbol");
+    clickWidget(symbol);
+    QTest::keyClick(symbol, Qt::Key_Home);
+    QTest::keyClick(symbol, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(symbol, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(symbol, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), symbol->text().left(2));
+}
+
+void tst_frmMain::longTextsWrapAndKeepTheirScrollPositionAndSelection()
+{
+    chooseEntry(2);
+    auto* traits = child<QPlainTextEdit>("txtGeneralTraits");
+    QScrollBar* bar = traits->verticalScrollBar();
+    QVERIFY(bar->isVisible());
+    QVERIFY2(bar->maximum() > 0, "the general traits are too short to scroll");
+    QCOMPARE(traits->horizontalScrollBar()->maximum(), 0);
+
+    clickWidget(traits);
+    QTest::keyClick(traits, Qt::Key_PageDown);
+    QTest::keyClick(traits, Qt::Key_PageDown);
+    QTest::keyClick(traits, Qt::Key_Down, Qt::ShiftModifier);
+    const int scrolled = bar->value();
+    const QString selected = traits->textCursor().selectedText();
+    QVERIFY(scrolled > 0);
+    QVERIFY(!selected.isEmpty());
+
+    chooseEntry(5);
+    chooseEntry(kUpdatePosition);
+    chooseEntry(2);
+    QCOMPARE(frontPanel(), QStringLiteral("Frame3"));
+    QCOMPARE(bar->value(), scrolled);
+    QCOMPARE(traits->textCursor().selectedText(), selected);
+}
+
+void tst_frmMain::captionLabelsShowHintsAndBoxesNone()
+{
+    const auto restOn = [](QWidget* widget) {
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
+        const QPoint local = widget->rect().center();
+        QHelpEvent event(QEvent::ToolTip, local, widget->mapToGlobal(local));
+        QApplication::sendEvent(widget, &event);
+    };
+    for (const Hint& hint : kHints) {
+        if (hint.position >= 0)
+            chooseEntry(hint.position);
+        auto* label = child<QLabel>(hint.label);
+        QCOMPARE(label->text(), QLatin1String(hint.caption));
+        restOn(label);
+        QTRY_VERIFY2(QToolTip::isVisible(), hint.label);
+        QCOMPARE(QToolTip::text(), QLatin1String(hint.hint));
+        QCOMPARE(label->accessibleDescription(), QLatin1String(hint.hint));
+    }
+    for (const BoxField& entry : kBoxes) {
+        if (entry.position >= 0)
+            chooseEntry(entry.position);
+        auto* box = child<QWidget>(entry.box);
+        restOn(box);
+        QTest::qWait(20);
+        QVERIFY2(!QToolTip::isVisible(), entry.box);
+        QVERIFY(box->toolTip().isEmpty());
+    }
+}
+
+void tst_frmMain::labelTextsFitTheirRectangles()
+{
+    const char* const wrapped[] = {"Label61",       "lblFullBrand", "lblCobrand",
+                                   "lblUpdateInfo", "lblAstrology", "lblDailyHoroscope"};
+    for (const char* name : wrapped) {
+        auto* label = child<QLabel>(name);
+        QVERIFY2(label->wordWrap(), name);
+        QVERIFY2(!label->text().isEmpty(), name);
+        QVERIFY2(label->heightForWidth(label->width()) <= label->height(), name);
+        QVERIFY2(label->minimumSizeHint().width() <= label->width(), name);
+    }
+    // The two fixed link texts break into exactly two lines on their 25-pixel labels.
+    for (const char* name : {"lblForum", "lblDaily"}) {
+        auto* label = child<QLabel>(name);
+        const int lines =
+            label->heightForWidth(label->width()) / label->fontMetrics().lineSpacing();
+        QVERIFY2(lines == 2, name);
+        QVERIFY2(label->minimumSizeHint().width() <= label->width(), name);
+    }
+    // The key facts show whole in their boxes: taking the caret to the end of the text
+    // moves it by the full width of the text, so the box did not have to scroll.
+    for (const char* name :
+         {"txtZodiacQuality", "txtZodiacElement", "txtZodiacSymbol", "txtBirthDates"}) {
+        auto* box = child<QLineEdit>(name);
+        const auto caret = [box] {
+            return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+        };
+        box->home(false);
+        box->repaint(); // the box scrolls its text when it paints
+        const int start = caret();
+        box->end(false);
+        box->repaint();
+        const int travel = caret() - start;
+        box->home(false);
+        QVERIFY2(qAbs(travel - box->fontMetrics().horizontalAdvance(box->text())) <= 1, name);
+    }
+    for (const Hint& hint : kHints) {
+        auto* label = child<QLabel>(hint.label);
+        QVERIFY2(label->sizeHint().width() <= label->width(), hint.label);
+    }
+
+    QCOMPARE(child<QLabel>("lblForum")->text(),
+             QStringLiteral("Visit Libra Discussion    Forum Now"));
+    QCOMPARE(child<QLabel>("lblDaily")->text(),
+             QStringLiteral("Click Here to see Daily Libra Horoscope"));
+    // The banner and the astrology link end with the address of the site.
+    QVERIFY(child<QLabel>("Label61")->text().endsWith(siteHost()));
+    QVERIFY(child<QLabel>("lblAstrology")->text().remove(QChar(0x200B)).endsWith(siteHost()));
+}
+
+void tst_frmMain::helpMenuEntriesOpenTheirPagesOncePerClick()
+{
+    const struct {
+        const char* entry;
+        LinkTarget target;
+    } entries[] = {{"mnuOnline", LinkTarget::HelpPage},
+                   {"mnuVisit", LinkTarget::HomePage},
+                   {"mnuUpdate", LinkTarget::DownloadPage}};
+    for (const auto& entry : entries) {
+        platform_->openedAddresses.clear();
+        auto* action = child<QAction>(entry.entry);
+        for (int click = 0; click < 2; ++click) {
+            QMenu* menu = openHelpMenu();
+            QVERIFY(menu);
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            QTRY_VERIFY(!menu->isVisible());
+        }
+        const QString address = linkAddress(entry.target);
+        QCOMPARE(platform_->openedAddresses, QStringList({address, address}));
+    }
+
+    // The access keys work too: Alt+H, then O.
+    platform_->openedAddresses.clear();
+    QTest::keyClick(window_, Qt::Key_H, Qt::AltModifier);
+    QMenu* menu = window_->menuBar()->actions().value(0)->menu();
+    QTRY_VERIFY(menu->isVisible());
+    QTest::keyClick(menu, Qt::Key_O);
+    QCOMPARE(platform_->openedAddresses, QStringList{linkAddress(LinkTarget::HelpPage)});
+}
+
+void tst_frmMain::helpMenuHasItsEntriesInOrderWithoutShortcuts()
+{
+    QMenuBar* bar = window_->menuBar();
+    QCOMPARE(bar->actions().size(), 2);
+    QCOMPARE(bar->actions().at(0)->text(), QStringLiteral("&Help"));
+    QCOMPARE(bar->actions().at(1), child<QAction>("mnuDonate"));
+    QCOMPARE(bar->actions().at(1)->text(), QStringLiteral("&Donate"));
+
+    const auto entries = bar->actions().at(0)->menu()->actions();
+    const QStringList names = {QStringLiteral("mnuOnline"), QStringLiteral("mnuVisit"),
+                               QStringLiteral("mnuHelp1"),  QStringLiteral("mnuUpdate"),
+                               QStringLiteral("mnuHelp2"),  QStringLiteral("mnuAbout")};
+    const QStringList texts = {QStringLiteral("&Online Help"),
+                               QStringLiteral("&Visit Us Online"),
+                               QString(),
+                               QStringLiteral("Check for Software &Update"),
+                               QString(),
+                               QStringLiteral("&About Software")};
+    QCOMPARE(entries.size(), names.size());
+    for (int i = 0; i < entries.size(); ++i) {
+        QCOMPARE(entries[i]->objectName(), names[i]);
+        QCOMPARE(entries[i]->isSeparator(), texts[i].isEmpty());
+        QCOMPARE(entries[i]->text(), texts[i]);
+        QVERIFY(entries[i]->shortcut().isEmpty());
+        QVERIFY(entries[i]->isEnabled());
+        QVERIFY(!entries[i]->isCheckable());
+    }
+}
+
+void tst_frmMain::donateActsAtOnceWithoutDropDown()
+{
+    QMenuBar* bar = window_->menuBar();
+    auto* donate = child<QAction>("mnuDonate");
+    const QString address = linkAddress(LinkTarget::DonatePage);
+
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(donate).center());
+    QCOMPARE(platform_->openedAddresses, QStringList{address});
+    QTest::qWait(50);
+    QVERIFY(!QApplication::activePopupWidget());
+    const auto menus = window_->findChildren<QMenu*>();
+    for (QMenu* menu : menus)
+        QVERIFY(!menu->isVisible());
+
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(donate).center());
+    QTest::qWait(200); // lets the menu bar release the item before the access key
+    QTest::keyClick(window_, Qt::Key_D, Qt::AltModifier);
+    QTRY_COMPARE(platform_->openedAddresses, QStringList({address, address, address}));
+    QVERIFY(!QApplication::activePopupWidget());
+}
+
+void tst_frmMain::linkLabelsOpenTheirPagesOncePerClick()
+{
+    const struct {
+        const char* label;
+        LinkTarget target;
+        int position; // topic to choose first, or -1
+        QColor colour;
+    } links[] = {
+        {"Label61", LinkTarget::HomePage, -1, Qt::white},
+        {"lblForum", LinkTarget::SignForumPage, kUpdatePosition, QColor(0, 0, 255)},
+        {"lblAstrology", LinkTarget::HelpPage, kUpdatePosition, QColor(0, 0, 255)},
+        {"lblDaily", LinkTarget::DailyHoroscopePage, kUpdatePosition, QColor(0, 0, 255)},
+    };
+    for (const auto& link : links) {
+        if (link.position >= 0)
+            chooseEntry(link.position);
+        platform_->openedAddresses.clear();
+        auto* label = child<QLabel>(link.label);
+        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(label->palette().color(QPalette::WindowText), link.colour);
+        clickWidget(label);
+        clickWidget(label);
+        const QString address = linkAddress(link.target);
+        QCOMPARE(platform_->openedAddresses, QStringList({address, address}));
+    }
+    // A right click is not a click on a link.
+    platform_->openedAddresses.clear();
+    auto* banner = child<QLabel>("Label61");
+    QTest::mouseClick(window_->windowHandle(), Qt::RightButton, {},
+                      banner->mapTo(window_, banner->rect().center()));
+    QVERIFY(platform_->openedAddresses.isEmpty());
+}
+
+void tst_frmMain::promotionalClickReachesOnlyTheLabelInFront()
+{
+    auto* fullBrand = child<QLabel>("lblFullBrand");
+    auto* coBrand = child<QLabel>("lblCobrand");
+    const QPoint centre = fullBrand->mapTo(client(), fullBrand->rect().center());
+    const QPoint corner = fullBrand->mapTo(client(), QPoint(2, 2));
+    for (QLabel* label : {fullBrand, coBrand}) {
+        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QVERIFY(label->font().bold());
+        QVERIFY(label->font().underline());
+    }
+
+    coBrand->raise();
+    clickAt(centre);
+    clickAt(corner);
+    const QString coBrandAddress = linkAddress(LinkTarget::CoBrandPage);
+    QCOMPARE(platform_->openedAddresses, QStringList({coBrandAddress, coBrandAddress}));
+
+    fullBrand->raise();
+    platform_->openedAddresses.clear();
+    clickAt(centre);
+    clickAt(corner);
+    const QString fullBrandAddress = linkAddress(LinkTarget::FullyBrandedPage);
+    QCOMPARE(platform_->openedAddresses, QStringList({fullBrandAddress, fullBrandAddress}));
+}
+
+void tst_frmMain::updateLinksReactOnlyWhileTheirPanelIsInFront()
+{
+    const char* const links[] = {"lblForum", "lblAstrology", "lblDaily"};
+    chooseEntry(kUpdatePosition);
+    QList<QPoint> places;
+    for (const char* name : links) {
+        auto* label = child<QLabel>(name);
+        places << label->mapTo(client(), label->rect().center());
+    }
+    for (int position : {0, 1, 2, 7, 14}) {
+        chooseEntry(position);
+        for (const QPoint& place : places)
+            clickAt(place);
+    }
+    QVERIFY(platform_->openedAddresses.isEmpty());
+
+    chooseEntry(kUpdatePosition);
+    clickAt(places[0]);
+    QCOMPARE(platform_->openedAddresses, QStringList{linkAddress(LinkTarget::SignForumPage)});
+}
+
+QTEST_MAIN(tst_frmMain)
+#include "tst_frmmain.moc"
