@@ -17,7 +17,7 @@ int supportMessageIndex(float random)
 QString supportMessage(int index)
 {
     const QString host = siteHost();
-    switch (std::clamp(index, 0, supportMessageCount - 1)) {
+    switch (index) {
     case 0:
         return QStringLiteral("Orvane Softwares programs are only made and kept up with your "
                               "support. The best way to support the Tarnwell board is to visit "

@@ -10,7 +10,8 @@ constexpr int supportMessageCount = 4;
 // times four, taken in single precision, and never outside 0 to 3.
 int supportMessageIndex(float random);
 
-// The support message with the given index, 0 to 3; each names the board's address.
+// The support message with the given index, 0 to 3 (any other index gives the last one);
+// each names the board's address.
 QString supportMessage(int index);
 
 } // namespace qvz

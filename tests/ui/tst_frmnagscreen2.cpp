@@ -1,0 +1,356 @@
+#include "app/AppInfo.h"
+#include "links/LinkTarget.h"
+#include "platform/QtPlatform.h"
+#include "support/FakePlatform.h"
+#include "ui/common/Fonts.h"
+#include "ui/exit/SupportMessages.h"
+#include "ui/exit/frmNagScreen2.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+#include <cmath>
+
+using namespace qvz;
+
+namespace {
+
+template <typename T = QWidget> T* control(QWidget& window, const char* name)
+{
+    auto* found = window.findChild<T*>(QLatin1String(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+QString shownMessage(frmNagScreen2& screen)
+{
+    return control<QLabel>(screen, "Label2")->text();
+}
+
+// The index of the support message the screen shows, or -1 for none of them.
+int shownIndex(frmNagScreen2& screen)
+{
+    for (int index = 0; index < supportMessageCount; ++index) {
+        if (shownMessage(screen) == supportMessage(index))
+            return index;
+    }
+    return -1;
+}
+
+// A screen whose draw is the given value.
+struct ScreenWithDraw {
+    FakePlatform platform;
+    frmNagScreen2 screen;
+
+    explicit ScreenWithDraw(float draw) : screen((platform.randomValues.enqueue(draw), platform)) {}
+};
+
+void clickBox(QCheckBox* box)
+{
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(10, box->height() / 2));
+}
+
+QWidget* firstInTabOrder(QWidget& window)
+{
+    QWidget* widget = window.nextInFocusChain();
+    while (widget != &window && !(widget->focusPolicy() & Qt::TabFocus))
+        widget = widget->nextInFocusChain();
+    return widget;
+}
+
+bool showsWholeText(const QWidget* widget)
+{
+    if (auto* label = qobject_cast<const QLabel*>(widget); label && label->wordWrap())
+        return label->heightForWidth(label->width()) <= label->height();
+    return widget->sizeHint().width() <= widget->width();
+}
+
+} // namespace
+
+class TestFrmNagScreen2 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installFontSubstitutes(); }
+
+    void loadSeedsThenDrawsOnce()
+    {
+        FakePlatform platform;
+        frmNagScreen2 screen(platform);
+        QCOMPARE(platform.calls, (QStringList{"seed", "random"}));
+        QCOMPARE(screen.windowTitle(), QStringLiteral("QV Zodiqa v1.75"));
+        QCOMPARE(control<QLabel>(screen, "lblNagScreen2Caption")->text(),
+                 QStringLiteral("QV Zodiqa v1.75"));
+        QCOMPARE(control<QLabel>(screen, "lblNagScreen2Caption")->font().pointSizeF(), 18.0);
+        const QImage icon(QStringLiteral(":/icon-32.png"));
+        QCOMPARE(control<QLabel>(screen, "picNagscreen2Icon")
+                     ->pixmap()
+                     .toImage()
+                     .convertToFormat(QImage::Format_ARGB32),
+                 icon.convertToFormat(QImage::Format_ARGB32));
+    }
+
+    // The integer part of four times the draw; a product that rounds up to four, or a
+    // draw outside [0, 1), still picks one of the four messages.
+    void drawPicksTheMessage()
+    {
+        const QList<QPair<float, int>> cases = {
+            {0.0f, 0},
+            {0.2499999f, 0},
+            {0.25f, 1},
+            {0.4999999f, 1},
+            {0.5f, 2},
+            {0.75f, 3},
+            {std::nextafter(1.0f, 0.0f), 3},
+            {1.0f, 3},
+            {-0.1f, 0},
+        };
+        for (const auto& [draw, expected] : cases) {
+            QCOMPARE(supportMessageIndex(draw), expected);
+            ScreenWithDraw drawn(draw);
+            QVERIFY2(shownIndex(drawn.screen) == expected,
+                     qPrintable(QString::number(draw, 'g', 9)));
+        }
+    }
+
+    void messagesAreDistinctParagraphsNamingTheBoardThatFit()
+    {
+        QStringList seen;
+        for (int index = 0; index < supportMessageCount; ++index) {
+            ScreenWithDraw drawn(index / 4.0f);
+            const QString message = shownMessage(drawn.screen);
+            QVERIFY2(message.size() >= 150 && message.size() <= 230,
+                     qPrintable(QString::number(message.size())));
+            QVERIFY(message.contains(siteHost()));
+            QVERIFY(!message.contains(QLatin1Char('\n')) && !message.contains(QLatin1Char('\r')));
+            QVERIFY(!seen.contains(message));
+            seen << message;
+            QVERIFY(showsWholeText(control<QLabel>(drawn.screen, "Label2")));
+        }
+    }
+
+    // Each screen reseeds the real generator from the clock, as each run does.
+    void eachMessageComesUpAboutAQuarterOfTheTime()
+    {
+        QtPlatform platform;
+        constexpr int screens = 2000;
+        int counts[supportMessageCount] = {};
+        for (int i = 0; i < screens; ++i) {
+            frmNagScreen2 screen(platform);
+            const int index = shownIndex(screen);
+            QVERIFY(index >= 0);
+            ++counts[index];
+        }
+        // A quarter is 500; the standard deviation is about 19.
+        for (int count : counts)
+            QVERIFY2(count > 400 && count < 600, qPrintable(QString::number(count)));
+    }
+
+    void messageStaysForTheRun()
+    {
+        FakePlatform platform;
+        platform.randomValues << 0.6f << 0.1f << 0.9f;
+        frmNagScreen2 screen(platform);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        const QString message = shownMessage(screen);
+        clickBox(control<QCheckBox>(screen, "Check1"));
+        QTest::mouseClick(control(screen, "lblGoToHome"), Qt::LeftButton);
+        screen.hide();
+        screen.show();
+        QApplication::processEvents();
+        QCOMPARE(shownMessage(screen), message);
+        QCOMPARE(shownIndex(screen), 2);
+        QCOMPARE(platform.callsOf("random").size(), 1);
+    }
+
+    void visitBoxOpensHomePageOnEveryTickAndNeverStaysTicked()
+    {
+        FakePlatform platform;
+        frmNagScreen2 screen(platform);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        platform.calls.clear();
+        auto* box = control<QCheckBox>(screen, "Check1");
+        const QString home = linkAddress(LinkTarget::HomePage);
+
+        clickBox(box);
+        QCOMPARE(platform.openedAddresses, QStringList{home});
+        QVERIFY(!box->isChecked());
+        clickBox(box);
+        QCOMPARE(platform.openedAddresses, (QStringList{home, home}));
+        QVERIFY(!box->isChecked());
+        // Ticking it with the space bar counts the same.
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Space);
+        QCOMPARE(platform.openedAddresses, (QStringList{home, home, home}));
+        QVERIFY(!box->isChecked());
+        QCOMPARE(platform.calls.size(), 3);
+        QVERIFY(screen.isVisible());
+    }
+
+    void visitBoxNamesTheBoardInBlueAndShowsWhole()
+    {
+        FakePlatform platform;
+        frmNagScreen2 screen(platform);
+        auto* box = control<QCheckBox>(screen, "Check1");
+        QCOMPARE(box->text(),
+                 QStringLiteral("Click Here To Visit ") + siteHost() + QStringLiteral(" Now"));
+        QCOMPARE(box->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+        QCOMPARE(box->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(box->font().family(), QStringLiteral("Verdana"));
+        QVERIFY(box->font().pointSizeF() <= 14.25);
+        QVERIFY(showsWholeText(box));
+    }
+
+    void softwaresFrameLinksToTheFamilyPage()
+    {
+        FakePlatform platform;
+        frmNagScreen2 screen(platform);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        platform.calls.clear();
+        auto* frame = control<QGroupBox>(screen, "Frame6");
+        QCOMPARE(frame->title(), QStringLiteral("Download Orvane Softwares"));
+        auto* link = control<QLabel>(screen, "lblGoToHome");
+        QCOMPARE(link->parentWidget(), frame);
+        QCOMPARE(link->text(), QStringLiteral("Click Here To Visit Orvane Softwares"));
+        QCOMPARE(link->palette().color(link->foregroundRole()), QColor(255, 255, 0));
+        QVERIFY(link->font().bold() && link->font().underline());
+        QVERIFY(showsWholeText(link));
+        QVERIFY(frame->rect().contains(link->geometry()));
+
+        QTest::mouseClick(link, Qt::LeftButton);
+        QTest::mouseClick(link, Qt::LeftButton);
+        const QString softwares = linkAddress(LinkTarget::SoftwaresPage);
+        QCOMPARE(platform.calls, (QStringList{"open: " + softwares, "open: " + softwares}));
+        QTest::mouseClick(control(screen, "Label3"), Qt::LeftButton);
+        QCOMPARE(platform.calls.size(), 2);
+    }
+
+    // The second paragraph follows a run of exactly 61 blanks, not a line break.
+    void familyBlurbKeepsItsBlankRun()
+    {
+        FakePlatform platform;
+        frmNagScreen2 screen(platform);
+        auto* blurb = control<QLabel>(screen, "Label3");
+        const QString text = blurb->text();
+        QVERIFY(!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')));
+        const QStringList paragraphs = text.split(QString(61, QLatin1Char(' ')));
+        QCOMPARE(paragraphs.size(), 2);
+        for (const QString& paragraph : paragraphs) {
+            QVERIFY(paragraph.size() > 40);
+            QCOMPARE(paragraph.trimmed(), paragraph);
+            QVERIFY(!paragraph.contains(QStringLiteral("  ")));
+        }
+        QVERIFY(showsWholeText(blurb));
+        QCOMPARE(blurb->palette().color(blurb->foregroundRole()), QColor(Qt::white));
+    }
+
+    void enterAtOnceEndsTheProgram()
+    {
+        FakePlatform platform;
+        frmNagScreen2 screen(platform);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        QCOMPARE(QApplication::focusWidget(), control(screen, "cmdClose"));
+        QCOMPARE(firstInTabOrder(screen), control(screen, "cmdClose"));
+        QCOMPARE(control<QPushButton>(screen, "cmdClose")->text(), QStringLiteral("E&xit"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!platform.exitStatuses.isEmpty());
+        QCOMPARE(platform.exitStatuses.first(), 0);
+        QVERIFY(!screen.isVisible());
+    }
+
+    void altXEndsTheProgramWhereverTheFocusIs()
+    {
+        FakePlatform platform;
+        frmNagScreen2 screen(platform);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        auto* box = control(screen, "Check1");
+        box->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), box);
+        // Through the window, as the keyboard delivers it, so that access keys apply.
+        QTest::keyClick(screen.windowHandle(), Qt::Key_X, Qt::AltModifier);
+        // An access key presses the button visibly, so the click comes a moment later.
+        QTRY_VERIFY(!platform.exitStatuses.isEmpty());
+        QCOMPARE(platform.exitStatuses.first(), 0);
+        QVERIFY(platform.openedAddresses.isEmpty());
+    }
+
+    void closeBoxEndsTheProgramAsExitDoes()
+    {
+        FakePlatform byButton;
+        frmNagScreen2 buttonScreen(byButton);
+        buttonScreen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&buttonScreen));
+        QTest::mouseClick(control(buttonScreen, "cmdClose"), Qt::LeftButton);
+
+        FakePlatform byCloseBox;
+        frmNagScreen2 closeBoxScreen(byCloseBox);
+        closeBoxScreen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&closeBoxScreen));
+        closeBoxScreen.close();
+
+        QVERIFY(!byCloseBox.exitStatuses.isEmpty());
+        QCOMPARE(byCloseBox.exitStatuses.first(), 0);
+        QCOMPARE(byCloseBox.callsOf("exit").first(), byButton.callsOf("exit").first());
+        QVERIFY(!closeBoxScreen.isVisible());
+        QVERIFY(!buttonScreen.isVisible());
+    }
+
+    void screenIsTopmostFixedWhiteAndCentred()
+    {
+        FakePlatform platform;
+        frmNagScreen2 screen(platform);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        QVERIFY(screen.windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(screen.isWindow());
+        QCOMPARE(screen.parentWidget(), nullptr);
+        QCOMPARE(screen.size(), QSize(741, 315));
+        QCOMPARE(screen.minimumSize(), screen.maximumSize());
+        const QPoint offCentre =
+            screen.geometry().center() - screen.screen()->availableGeometry().center();
+        QVERIFY2(std::abs(offCentre.x()) <= 4 && std::abs(offCentre.y()) <= 4,
+                 qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
+        QCOMPARE(screen.grab().toImage().pixelColor(3, screen.height() / 2 - 20),
+                 QColor(Qt::white));
+    }
+
+    void controlsShowWholeAndApart()
+    {
+        FakePlatform platform;
+        frmNagScreen2 screen(platform);
+        auto* frame2 = control<QGroupBox>(screen, "Frame2");
+        QCOMPARE(frame2->title(), QStringLiteral("Refer A Friend"));
+        QCOMPARE(frame2->parentWidget(), &screen);
+        const QList<QWidget*> parts = {
+            control(screen, "picNagscreen2Icon"),
+            control(screen, "lblNagScreen2Caption"),
+            control(screen, "Label2"),
+            control(screen, "Check1"),
+            control(screen, "cmdClose"),
+            frame2,
+            control(screen, "Frame6"),
+        };
+        for (int i = 0; i < parts.size(); ++i) {
+            QVERIFY2(screen.rect().contains(parts[i]->geometry()),
+                     qPrintable(parts[i]->objectName()));
+            for (int j = i + 1; j < parts.size(); ++j) {
+                QVERIFY2(!parts[i]->geometry().intersects(parts[j]->geometry()),
+                         qPrintable(parts[i]->objectName() + " / " + parts[j]->objectName()));
+            }
+        }
+        QVERIFY(showsWholeText(control(screen, "lblNagScreen2Caption")));
+    }
+};
+
+QTEST_MAIN(TestFrmNagScreen2)
+#include "tst_frmnagscreen2.moc"
