@@ -1,6 +1,8 @@
 // Renders every window of the program to PNG files, for the README and for review.
 #include "platform/QtPlatform.h"
 #include "ui/common/Fonts.h"
+#include "ui/exit/frmNagScreen2.h"
+#include "ui/main/frmAbout.h"
 #include "ui/main/frmMain.h"
 
 #include <QApplication>
@@ -34,5 +36,9 @@ int main(int argc, char* argv[])
     bool ok = true;
     qvz::frmMain mainWindow(platform);
     ok &= saveShot(mainWindow, folder, QStringLiteral("frmMain"));
+    qvz::frmAbout about(platform, &mainWindow);
+    ok &= saveShot(about, folder, QStringLiteral("frmAbout"));
+    qvz::frmNagScreen2 exitScreen(platform);
+    ok &= saveShot(exitScreen, folder, QStringLiteral("frmNagScreen2"));
     return ok ? 0 : 1;
 }
