@@ -3,6 +3,7 @@
 #include "support/FakePlatform.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Twips.h"
+#include "ui/main/MainTexts.h"
 #include "ui/main/frmAbout.h"
 
 #include <QApplication>
@@ -130,6 +131,14 @@ private slots:
         QCOMPARE(label(about, "lblCoBrand")->text(),
                  QStringLiteral("Click here for more details."));
         QVERIFY(label(about, "Label3")->font().bold());
+        // The offer is the main window's, less the closing invitation to click.
+        const QString offer = label(about, "Label3")->text();
+        QVERIFY(offer.endsWith(QLatin1Char('.')));
+        QVERIFY(fullBrandOfferText().startsWith(offer + QLatin1Char(' ')));
+        const QString invitation = fullBrandOfferText().mid(offer.size()).trimmed();
+        QVERIFY(invitation.endsWith(QLatin1Char('.')));
+        QVERIFY(!invitation.contains(QLatin1String(". ")));
+        QCOMPARE(offer.count(QLatin1String(". ")), 2);
         QVERIFY(!label(about, "Label1")->font().bold());
 
         const QString description = label(about, "Label1")->text();

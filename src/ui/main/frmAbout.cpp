@@ -5,6 +5,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/Twips.h"
+#include "ui/main/MainTexts.h"
 
 #include <QFrame>
 #include <QIcon>
@@ -34,11 +35,13 @@ QString description()
         "improve your personality.");
 }
 
+// The main window's fully-branded offer without its closing invitation to click, which
+// here is the separate details link below it.
 QString homeBusinessOffer()
 {
-    return QStringLiteral("Start your own Internet business and make money online. "
-                          "Work from home. Get this software fully branded for your own web "
-                          "site.");
+    const QString offer = fullBrandOfferText();
+    const int lastSentence = offer.lastIndexOf(QLatin1String(". "));
+    return lastSentence < 0 ? offer : offer.left(lastSentence + 1);
 }
 
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect)
