@@ -74,6 +74,7 @@ void addDiscussionBanner(QWidget* client)
 {
     auto* banner = new QFrame(client);
     banner->setObjectName(QStringLiteral("Frame19"));
+    banner->setAccessibleName(QStringLiteral("Discussion board"));
     banner->setFrameStyle(QFrame::NoFrame);
     banner->setGeometry(twipsRect(2520, 135, 6000, 585));
     banner->setAutoFillBackground(true);

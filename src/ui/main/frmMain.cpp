@@ -5,6 +5,7 @@
 #include "profile/SignProfile.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/LinkLabel.h"
+#include "ui/common/ProgramIcon.h"
 #include "ui/common/Twips.h"
 #include "ui/main/MainControls.h"
 #include "ui/main/ReadOnlyBoxes.h"
@@ -76,6 +77,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(windowCaption());
+    setWindowIcon(programIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(verdana(8.25));
