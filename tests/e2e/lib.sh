@@ -1,9 +1,10 @@
 # Shared set-up of the whole-process tests: a private Xvfb display, private HOME and
 # XDG folders, and a stand-in xdg-open that records every address it is given.
-# Source it with the program's path as $1. Every wait is bounded.
+# Source it with the program's path as $1 and qvz-xclose's as $2. Every wait is bounded.
 set -euo pipefail
 
 APP=$(readlink -f "$1")
+XCLOSE=$(readlink -f "$2")
 WORK=$(mktemp -d)
 OPENED=$WORK/opened.txt
 PIDS=()
@@ -102,4 +103,34 @@ wait_exit() {
 
 alive() {
     kill -0 "$1" 2>/dev/null
+}
+
+# close_window WINDOW: what the close box of a window manager does.
+close_window() {
+    "$XCLOSE" "$1"
+}
+
+# wait_other_window TITLE OLD-ID [SECONDS]: prints the id of a visible window titled
+# TITLE other than OLD-ID, once OLD-ID is gone.
+wait_other_window() {
+    local title=$1 old=$2 limit=${3:-20} ids
+    for _ in $(seq $((limit * 10))); do
+        ids=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null || true)
+        if [ -n "$ids" ] && ! grep -qx "$old" <<< "$ids"; then
+            head -n 1 <<< "$ids"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "no new window titled '$title' within ${limit}s"
+}
+
+# wait_opened PATTERN [SECONDS]: waits until the stand-in browser got a matching address.
+wait_opened() {
+    local pattern=$1 limit=${2:-10}
+    for _ in $(seq $((limit * 10))); do
+        grep -qE "$pattern" "$OPENED" && return 0
+        sleep 0.1
+    done
+    fail "no address matching '$pattern' was opened; opened: $(cat "$OPENED")"
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program runs once per user: a second start says so and ends, the first keeps
 # running, and a lock left by a killed process does not block the next start.
-source "$(dirname "$0")/lib.sh" "$1"
+source "$(dirname "$0")/lib.sh" "$@"
 
 start_app
 first=$APP_PID

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Alt+D opens the donation page; closing the main window brings the exit screen,
+# which stays on top; Enter on it ends the program with status 0.
+source "$(dirname "$0")/lib.sh" "$@"
+
+start_app
+main=$(wait_window "QV Zodiqa v1.75")
+press "$main" alt+d
+wait_opened '^http://[^/]+/qv-free-zodiqa/ssd\.php\?page=donate$'
+[ "$(wc -l < "$OPENED")" -eq 1 ] || fail "Alt+D opened more than one address"
+
+close_window "$main"
+exit_screen=$(wait_other_window "QV Zodiqa v1.75" "$main")
+xprop -id "$exit_screen" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
+    fail "the exit screen does not ask to stay on top"
+sleep 0.5
+alive "$APP_PID" || fail "closing the main window ended the program"
+
+press "$exit_screen" Return
+wait_exit "$APP_PID"
+[ "$EXIT_STATUS" -eq 0 ] || fail "exit status $EXIT_STATUS"
+echo "exit screen: ok"
