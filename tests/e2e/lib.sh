@@ -134,3 +134,19 @@ wait_opened() {
     done
     fail "no address matching '$pattern' was opened; opened: $(cat "$OPENED")"
 }
+
+# setting KEY: the value stored under KEY in the program's settings file.
+setting() {
+    sed -n "s/^$1=//p" "$SETTINGS_FILE" 2>/dev/null
+}
+
+# click WINDOW X Y: a left click at a point of WINDOW's client area.
+click() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    sleep 0.2
+}
+
+# url_decode TEXT: TEXT with its %XX escapes decoded.
+url_decode() {
+    printf '%b' "${1//%/\\x}"
+}

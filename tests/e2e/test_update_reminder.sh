@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# The first run stores today's date quietly; a later run within two weeks stays quiet;
+# a date 20 days old brings the reminder, and Yes opens the download page and stores
+# today's date.
+source "$(dirname "$0")/lib.sh" "$@"
+# Qt reads the locale from these variables alone; the C library need not have it.
+{ export LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8; } 2> /dev/null
+today=$(date +%-m/%-d/%y)
+
+start_app
+main=$(wait_window "QV Zodiqa v1.75")
+[ "$(setting Duration)" = "$today" ] || fail "first run stored '$(setting Duration)', not $today"
+kill -9 "$APP_PID"
+wait_exit "$APP_PID"
+
+cp "$SETTINGS_FILE" "$WORK/settings.before"
+start_app
+wait_window "QV Zodiqa v1.75" > /dev/null
+xdotool search --onlyvisible --name '^QV Zodiqa$' > /dev/null && fail "a message appeared on the second run"
+cmp -s "$SETTINGS_FILE" "$WORK/settings.before" || fail "the second run changed the settings"
+kill -9 "$APP_PID"
+wait_exit "$APP_PID"
+
+sed -i "s|^Duration=.*|Duration=$(date -d '20 days ago' +%-m/%-d/%y)|" "$SETTINGS_FILE"
+start_app
+reminder=$(wait_window "QV Zodiqa")
+press "$reminder" Return
+wait_opened '^http://[^/]+/qv-free-zodiqa/ssd\.php\?page=download-web-page$'
+wait_window "QV Zodiqa v1.75" > /dev/null
+[ "$(setting Duration)" = "$today" ] || fail "the reminder stored '$(setting Duration)'"
+echo "update reminder: ok"
