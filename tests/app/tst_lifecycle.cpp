@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QtTest>
 #include <cmath>
 
@@ -49,6 +50,13 @@ private:
     Platform& platform_;
 };
 
+// The update reminder stays quiet on a day it already ran.
+void remindedToday(FakePlatform& platform)
+{
+    platform.settings.insert(QStringLiteral("Duration"),
+                             QLocale::system().toString(platform.today(), QLocale::ShortFormat));
+}
+
 QList<QWidget*> visibleWindows()
 {
     QList<QWidget*> windows;
@@ -87,9 +95,7 @@ private slots:
     void startShowsMainWindowAfterSeeding()
     {
         FakePlatform platform;
-        platform.settings.insert(
-            QStringLiteral("Duration"),
-            QLocale::system().toString(platform.today(), QLocale::ShortFormat));
+        remindedToday(platform);
         startApplication(platform);
 
         const QList<QWidget*> windows = visibleWindows();
@@ -101,6 +107,29 @@ private slots:
         QVERIFY(seed > 0);
         QVERIFY(platform.calls.indexOf(QStringLiteral("random")) > seed);
         QVERIFY(platform.exitStatuses.isEmpty());
+    }
+
+    void closingTheMainWindowLeadsToTheExitScreen()
+    {
+        FakePlatform platform;
+        remindedToday(platform);
+        startApplication(platform);
+        QWidget* mainWindow = visibleWindows().constFirst();
+
+        QVERIFY(mainWindow->close());
+
+        const QList<QWidget*> windows = visibleWindows();
+        QCOMPARE(windows.size(), 1);
+        QWidget* exitScreen = windows.constFirst();
+        QCOMPARE(exitScreen->objectName(), QStringLiteral("frmNagScreen2"));
+        QVERIFY(!exitScreen->parentWidget());
+        QVERIFY(!exitScreen->isModal());
+        QVERIFY(exitScreen->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(platform.exitStatuses.isEmpty());
+
+        exitScreen->close();
+        QCOMPARE(platform.exitStatuses.value(0, -1), 0);
+        QVERIFY(visibleWindows().isEmpty());
     }
 
     void coBrandDrawPicksTheLabelInFront_data()
