@@ -73,7 +73,15 @@ class tst_Lifecycle : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { qDeleteAll(QApplication::topLevelWidgets()); }
+    // Menus are top-level too but belong to their window: delete owners only.
+    void cleanup()
+    {
+        const auto windows = QApplication::topLevelWidgets();
+        for (const QPointer<QWidget> window : windows) {
+            if (window && !window->parentWidget())
+                delete window;
+        }
+    }
 
     void secondInstanceSaysSoAndEndsWithoutTouchingAnything()
     {
