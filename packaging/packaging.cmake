@@ -1,0 +1,62 @@
+# Installation, the Debian package and the Windows resource of QVFreeZodiqa.
+# Included from the top-level CMakeLists.txt after the executable is defined.
+
+include(GNUInstallDirs)
+
+# The reverse-DNS name under which the desktop entry, the icons and the AppStream
+# metadata are installed; software centres tie the three together through it.
+set(QVZ_APP_ID "example.orvanesoftwares.QVZodiqa")
+set(QVZ_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
+
+# The executable keeps its file name: it is also the name of the settings file.
+install(TARGETS QVFreeZodiqa RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+if(UNIX AND NOT APPLE)
+    install(FILES ${QVZ_PACKAGING_DIR}/qvzodiqa.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
+            RENAME ${QVZ_APP_ID}.desktop)
+    install(FILES ${QVZ_PACKAGING_DIR}/${QVZ_APP_ID}.metainfo.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+    # Every size the art program draws goes into the hicolor theme.
+    file(GLOB QVZ_ICON_FILES ${PROJECT_SOURCE_DIR}/resources/icon-*.png)
+    foreach(icon ${QVZ_ICON_FILES})
+        string(REGEX REPLACE ".*/icon-([0-9]+)\\.png$" "\\1" size ${icon})
+        install(FILES ${icon}
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+                RENAME ${QVZ_APP_ID}.png)
+    endforeach()
+endif()
+
+if(WIN32)
+    # The program icon Explorer and the taskbar show; the .ico is drawn by
+    # scripts/make-art like every other picture.
+    enable_language(RC)
+    target_sources(QVFreeZodiqa PRIVATE ${QVZ_PACKAGING_DIR}/windows/qvzodiqa.rc)
+    set_property(SOURCE ${QVZ_PACKAGING_DIR}/windows/qvzodiqa.rc APPEND PROPERTY
+                 INCLUDE_DIRECTORIES ${QVZ_PACKAGING_DIR}/windows)
+endif()
+
+set(CPACK_PACKAGE_NAME "qv-zodiqa")
+set(CPACK_PACKAGE_VENDOR "Orvane Softwares")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Zodiac profile of Libra")
+set(CPACK_PACKAGE_DESCRIPTION
+    "QV Zodiqa presents the profile of the zodiac sun sign Libra: key facts, planets,\n"
+    "lucky charms, and prose on traits, compatibility, family, professions, health,\n"
+    "money, fashion, travel and romance, plus famous people born under the sign.\n"
+    "The whole profile can be saved as an RTF report and printed.")
+string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Orvane Softwares <packages@orvanesoftwares.example>")
+set(CPACK_DEBIAN_PACKAGE_SECTION "education")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://${QVZ_SITE_HOST}/")
+# dpkg-shlibdeps turns the libraries the executable links (Qt, libstdc++) into
+# Depends, so apt pulls in the Qt runtime.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+
+include(CPack)
