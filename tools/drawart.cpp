@@ -1,17 +1,25 @@
 // Draws the program's pictures: the sign picture of the main window and the program
-// icon at every size it is shown at. Everything is vector drawing with fonts from
-// fonts-dejavu-core, so the output is the same on every run and every machine.
+// icon at every size it is shown at, plus the same icon sizes as one Windows .ico.
+// Everything is vector drawing with fonts from fonts-dejavu-core, so the output is
+// the same on every run and every machine.
 //
-//   qvz-drawart <output folder>
+//   qvz-drawart [<output folder> [<windows icon file>]]
+//
+// The defaults, relative to the source tree, are resources and
+// packaging/windows/qvzodiqa.ico.
+#include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageWriter>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QSaveFile>
 #include <QTextStream>
 #include <algorithm>
 #include <cmath>
@@ -517,6 +525,67 @@ QImage programIcon(int size)
     return image;
 }
 
+// ---------------------------------------------------------------- windows icon
+
+constexpr int kIcoHeaderSize = 6;
+constexpr int kIcoEntrySize = 16;
+
+quint32 readLe32(const QByteArray& bytes, int at)
+{
+    const auto* b = reinterpret_cast<const uchar*>(bytes.constData()) + at;
+    return b[0] | b[1] << 8 | b[2] << 16 | quint32(b[3]) << 24;
+}
+
+void writeLe(QByteArray& bytes, int at, quint32 value, int width)
+{
+    for (int i = 0; i < width; ++i)
+        bytes[at + i] = char((value >> (8 * i)) & 0xff);
+}
+
+// Qt's ico plugin writes one image per file, but Windows picks the best of several
+// sizes from a single file. So every size is encoded by the plugin on its own, and
+// the single-image files are merged: one header, all directory entries, all images.
+QByteArray windowsIcon(const QList<QImage>& images)
+{
+    QList<QByteArray> singles;
+    for (const QImage& image : images) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "ico");
+        if (!writer.write(image)) {
+            QTextStream(stderr) << "ico: " << writer.errorString() << Qt::endl;
+            return {};
+        }
+        singles.append(buffer.data());
+    }
+
+    const int count = int(singles.size());
+    QByteArray icon(kIcoHeaderSize + kIcoEntrySize * count, '\0');
+    writeLe(icon, 2, 1, 2); // type: icon
+    writeLe(icon, 4, quint32(count), 2);
+    for (int i = 0; i < count; ++i) {
+        const QByteArray& single = singles[i];
+        const int entry = kIcoHeaderSize + kIcoEntrySize * i;
+        const quint32 size = readLe32(single, kIcoHeaderSize + 8);
+        const quint32 offset = readLe32(single, kIcoHeaderSize + 12);
+        icon.replace(entry, kIcoEntrySize, single.mid(kIcoHeaderSize, kIcoEntrySize));
+        writeLe(icon, entry + 12, quint32(icon.size()), 4);
+        icon.append(single.mid(int(offset), int(size)));
+    }
+    return icon;
+}
+
+bool saveWindowsIcon(const QList<QImage>& images, const QString& path)
+{
+    const QByteArray icon = windowsIcon(images);
+    QDir().mkpath(QFileInfo(path).path());
+    QSaveFile file(path);
+    const bool saved = !icon.isEmpty() && file.open(QIODevice::WriteOnly) &&
+                       file.write(icon) == icon.size() && file.commit();
+    QTextStream(stdout) << (saved ? "wrote " : "FAILED ") << path << Qt::endl;
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -525,8 +594,15 @@ int main(int argc, char* argv[])
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("resources"));
     QDir().mkpath(folder.path());
 
+    const QString icoPath = argc > 2 ? QString::fromLocal8Bit(argv[2])
+                                     : QStringLiteral("packaging/windows/qvzodiqa.ico");
+
     bool ok = saveImage(signPicture(), folder, QStringLiteral("picZodiac.jpg"), 92);
-    for (int size : {16, 32, 48, 64, 128, 256})
-        ok &= saveImage(programIcon(size), folder, QStringLiteral("icon-%1.png").arg(size));
+    QList<QImage> icons;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        icons.append(programIcon(size));
+        ok &= saveImage(icons.last(), folder, QStringLiteral("icon-%1.png").arg(size));
+    }
+    ok &= saveWindowsIcon(icons, icoPath);
     return ok ? 0 : 1;
 }
