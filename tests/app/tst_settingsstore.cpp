@@ -123,7 +123,7 @@ void tst_SettingsStore::corruptFileReadsEmptyAndIsRewritten_data()
 {
     QTest::addColumn<QByteArray>("content");
 
-    QTest::newRow("binary garbage") << QByteArray("\x01\x02\xff\xfe[[[=\n\0garbage\x80", 20);
+    QTest::newRow("binary garbage") << QByteArrayLiteral("\x01\x02\xff\xfe[[[=\n\0garbage\x80");
     QTest::newRow("unknown stored type")
         << QByteArray("[Settings]\nDuration=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\bgarbage)\n");
     QTest::newRow("list instead of text") << QByteArray("[Settings]\nDuration=a, b\n");
