@@ -1,6 +1,7 @@
 #include "app/AppInfo.h"
 #include "links/LinkTarget.h"
 #include "support/FakePlatform.h"
+#include "support/ReferralReadBack.h"
 #include "ui/exit/modTellAFriend.h"
 
 #include <QRandomGenerator>
@@ -23,57 +24,6 @@ ReferralRequest validEntry()
     entry.friendName = QStringLiteral("Bo Ray");
     entry.friendEmail = QStringLiteral("bo@example.net");
     return entry;
-}
-
-const QStringList tafNames = {
-    QStringLiteral("taf1"), QStringLiteral("taf2"), QStringLiteral("taf3"),
-    QStringLiteral("taf4"), QStringLiteral("taf5"), QStringLiteral("taf6"),
-};
-
-// Reads the address back as the site would, one fully decoded value per parameter.
-QStringList decodedValues(const QString& address)
-{
-    const QUrlQuery query{QUrl(address)};
-    QStringList values;
-    for (const QString& name : tafNames)
-        values << query.queryItemValue(name, QUrl::FullyDecoded);
-    return values;
-}
-
-QStringList storedValues(const ReferralRequest& request)
-{
-    return {request.senderName, request.senderEmail, request.message,
-            request.friendName, request.friendEmail, pageFolderAddress()};
-}
-
-// A value drawn from the whole of Unicode: controls, ASCII, the BMP and beyond it. Only
-// noncharacters are left out: no keyboard produces them, and QUrl refuses to decode them.
-QString randomValue(QRandomGenerator& random)
-{
-    QString value;
-    const int length = random.bounded(0, 24);
-    for (int i = 0; i < length; ++i) {
-        char32_t code = 0;
-        switch (random.bounded(4)) {
-        case 0:
-            code = random.bounded(0, 0x20); // C0 controls, NUL and CR LF among them
-            break;
-        case 1:
-            code = random.bounded(0x20, 0x80);
-            break;
-        case 2:
-            do
-                code = random.bounded(0x80, 0x10000);
-            while (QChar::isSurrogate(code));
-            break;
-        default:
-            code = random.bounded(0x10000, 0x110000);
-            break;
-        }
-        if (!QChar::isNonCharacter(code))
-            value += QString::fromUcs4(&code, 1);
-    }
-    return value;
 }
 
 } // namespace
@@ -297,14 +247,12 @@ void TestReferral::addressCarriesEveryValueExactly()
     const QString prefix = QStringLiteral("http://") + siteHost() +
                            QStringLiteral("/qv-free-zodiqa/ssd.php?page=qvos-refer-a-friend&taf1=");
     QVERIFY2(stored.address.startsWith(prefix), qPrintable(stored.address));
-    QCOMPARE(decodedValues(stored.address), storedValues(stored));
+    QCOMPARE(decodedReferralValues(stored.address), referralValues(stored));
 
     // Exactly the seven parameters, in order: no value leaks a parameter of its own.
     const QUrlQuery query{QUrl(stored.address)};
-    QStringList names;
-    for (const auto& item : query.queryItems())
-        names << item.first;
-    QCOMPARE(names, QStringList{QStringLiteral("page")} + tafNames);
+    QCOMPARE(queryItemNames(stored.address),
+             QStringList{QStringLiteral("page")} + referralValueNames());
     QCOMPARE(query.queryItemValue(QStringLiteral("page")), QStringLiteral("qvos-refer-a-friend"));
     QCOMPARE(query.queryItemValue(QStringLiteral("taf6"), QUrl::FullyDecoded),
              QStringLiteral("http://") + siteHost() + QStringLiteral("/qv-free-zodiqa/"));
@@ -316,7 +264,7 @@ void TestReferral::addressCarriesEveryValueExactly()
 
     // An untouched message box sends its text with the line break.
     submitReferralForm(platform, validEntry(), &screen);
-    QCOMPARE(decodedValues(lastReferralRequest().address).at(2),
+    QCOMPARE(decodedReferralValues(lastReferralRequest().address).at(2),
              QStringLiteral("Your Message\r\n"));
 }
 
@@ -336,7 +284,7 @@ void TestReferral::everySuccessfulPressOpensTheAddressOnce()
     submitReferralForm(platform, second, &screen);
     QCOMPARE(platform.openedAddresses.size(), 2);
     QCOMPARE(platform.openedAddresses.last(), lastReferralRequest().address);
-    QCOMPARE(decodedValues(platform.openedAddresses.last()).first(), QStringLiteral("Eve"));
+    QCOMPARE(decodedReferralValues(platform.openedAddresses.last()).first(), QStringLiteral("Eve"));
 
     submitReferralForm(platform, second, &screen);
     QCOMPARE(platform.openedAddresses.size(), 3);
@@ -348,15 +296,15 @@ void TestReferral::randomValuesSurviveTheRoundTrip()
     QRandomGenerator random(20261208);
     for (int round = 0; round < 2000; ++round) {
         ReferralRequest request;
-        request.senderName = randomValue(random);
-        request.senderEmail = randomValue(random);
-        request.message = randomValue(random);
-        request.friendName = randomValue(random);
-        request.friendEmail = randomValue(random);
+        request.senderName = randomReferralValue(random);
+        request.senderEmail = randomReferralValue(random);
+        request.message = randomReferralValue(random);
+        request.friendName = randomReferralValue(random);
+        request.friendEmail = randomReferralValue(random);
         const QString address = referralAddress(request);
-        const QStringList decoded = decodedValues(address);
-        if (decoded != storedValues(request)) {
-            QCOMPARE(decoded, storedValues(request)); // reports the differing values
+        const QStringList decoded = decodedReferralValues(address);
+        if (decoded != referralValues(request)) {
+            QCOMPARE(decoded, referralValues(request)); // reports the differing values
             return;
         }
     }
