@@ -1,6 +1,11 @@
 # Two commands on a fresh Debian 12 machine: `make run` and `make test`.
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The same tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+ASAN_BUILD ?= build-asan
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 
 .PHONY: run test build configure deps screenshots clean
 
@@ -11,6 +16,9 @@ run:
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure --timeout 300 -j2
+	@test -f $(ASAN_BUILD)/build.ninja || cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQVZ_SANITIZE=ON
+	cmake --build $(ASAN_BUILD)
+	$(SANITIZER_ENV) ctest --test-dir $(ASAN_BUILD) -LE e2e --output-on-failure --timeout 300 -j2
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/qvz-screenshots $(BUILD)/screenshots
@@ -25,4 +33,4 @@ deps:
 	@scripts/install-deps
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD)
