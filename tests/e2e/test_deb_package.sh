@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# The Debian package, as a user gets it: built with cpack from this build folder,
+# installed with apt, its desktop entry and AppStream metadata valid and tied
+# together, and the installed program starting to its main window. The package is
+# removed again however the test ends. Installing needs root: skipped (77) otherwise.
+set -euo pipefail
+
+PACKAGE=qv-zodiqa
+INSTALLED=/usr/bin/QVFreeZodiqa
+RESOURCES=$(readlink -f "$(dirname "$0")/../../resources")
+
+skip() {
+    echo "SKIP: $*"
+    exit 77
+}
+
+[ "$(id -u)" -eq 0 ] || skip "installing a package needs root"
+command -v apt-get > /dev/null || skip "this system has no apt-get"
+if dpkg-query -W -f='${Status}' "$PACKAGE" 2> /dev/null | grep -q 'install ok installed'; then
+    skip "$PACKAGE is installed already, and this test would remove it"
+fi
+[ -e "$INSTALLED" ] && skip "$INSTALLED exists already and is not this test's to replace"
+for tool in cpack desktop-file-validate appstreamcli; do
+    command -v "$tool" > /dev/null || { echo "FAIL: $tool is missing (scripts/install-deps)" >&2; exit 1; }
+done
+
+# The program sits in the build folder, or one level below it with multi-config generators.
+BUILD_DIR=$(dirname "$(readlink -f "$1")")
+[ -f "$BUILD_DIR/CPackConfig.cmake" ] || BUILD_DIR=$(dirname "$BUILD_DIR")
+[ -f "$BUILD_DIR/CPackConfig.cmake" ] || { echo "FAIL: no CPackConfig.cmake near $1" >&2; exit 1; }
+
+source "$(dirname "$0")/lib.sh" "$INSTALLED" "$2"
+
+APT=(apt-get -y -q -o DPkg::Lock::Timeout=120)
+export DEBIAN_FRONTEND=noninteractive
+
+# Runs before lib.sh's cleanup: the program must be gone before its package is.
+finish() {
+    local status=$?
+    set +e
+    for pid in "${PIDS[@]}"; do kill -9 "$pid" 2> /dev/null; done
+    if dpkg-query -W -f='${Status}' "$PACKAGE" 2> /dev/null | grep -q 'installed'; then
+        if ! "${APT[@]}" purge "$PACKAGE" > "$WORK/purge.log" 2>&1 || [ -e "$INSTALLED" ]; then
+            cat "$WORK/purge.log" >&2
+            echo "FAIL: removing $PACKAGE left $INSTALLED behind" >&2
+            status=1
+        fi
+    fi
+    (exit "$status")
+    cleanup
+}
+trap finish EXIT
+
+cpack --config "$BUILD_DIR/CPackConfig.cmake" -B "$WORK/deb" > "$WORK/cpack.log" 2>&1 ||
+    fail "cpack: $(cat "$WORK/cpack.log")"
+debs=("$WORK"/deb/"$PACKAGE"_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single $PACKAGE .deb: ${debs[*]}"
+"${APT[@]}" install "${debs[0]}" > "$WORK/install.log" 2>&1 ||
+    fail "apt-get install: $(cat "$WORK/install.log")"
+
+# dpkg-shlibdeps must have turned the linked Qt libraries into dependencies.
+depends=$(dpkg-query -W -f='${Depends}' "$PACKAGE")
+for library in libqt6widgets6 libqt6printsupport6; do
+    grep -q "$library" <<< "$depends" || fail "no dependency on $library: $depends"
+done
+
+# One desktop entry and one AppStream file, both valid and naming each other.
+mapfile -t desktops < <(dpkg -L "$PACKAGE" | grep '^/usr/share/applications/.*\.desktop$')
+[ ${#desktops[@]} -eq 1 ] || fail "expected one desktop entry: ${desktops[*]}"
+desktop=${desktops[0]}
+desktop-file-validate "$desktop" || fail "desktop-file-validate $desktop"
+entry() { sed -n "s/^$1=//p" "$desktop"; }
+[ "$(entry Name)" = "QV Zodiqa" ] || fail "desktop Name is '$(entry Name)'"
+[ "$(command -v "$(entry Exec)")" = "$INSTALLED" ] || fail "desktop Exec '$(entry Exec)' is not $INSTALLED"
+
+mapfile -t metainfos < <(dpkg -L "$PACKAGE" | grep '^/usr/share/metainfo/.*\.metainfo\.xml$')
+[ ${#metainfos[@]} -eq 1 ] || fail "expected one AppStream file: ${metainfos[*]}"
+metainfo=${metainfos[0]}
+appstreamcli validate --no-net "$metainfo" > "$WORK/appstream.log" 2>&1 ||
+    fail "appstreamcli validate: $(cat "$WORK/appstream.log")"
+launchable=$(sed -n 's|.*<launchable type="desktop-id">\([^<]*\)</launchable>.*|\1|p' "$metainfo")
+[ "$launchable" = "$(basename "$desktop")" ] ||
+    fail "AppStream launches '$launchable', the entry is $(basename "$desktop")"
+grep -q '<release version="1.75"' "$metainfo" || fail "AppStream has no release 1.75"
+
+# Every drawn icon size is in the theme under the entry's icon name, unchanged.
+for drawn in "$RESOURCES"/icon-*.png; do
+    size=$(basename "$drawn" .png)
+    size=${size#icon-}
+    themed=/usr/share/icons/hicolor/${size}x${size}/apps/$(entry Icon).png
+    cmp -s "$drawn" "$themed" || fail "$themed is missing or differs from $drawn"
+done
+
+# The installed program starts to its main window and keeps its settings under
+# the executable's name.
+start_app
+wait_window "QV Zodiqa v1.75" 30 > /dev/null
+[ "$(readlink -f "/proc/$APP_PID/exe")" = "$INSTALLED" ] || fail "the window is not the installed program's"
+[ -f "$SETTINGS_FILE" ] || fail "no settings at $SETTINGS_FILE"
+echo "deb package: ok"
