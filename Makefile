@@ -7,7 +7,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:detect_stack_use_aft
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 
-.PHONY: run test build configure deps screenshots clean
+.PHONY: run test build configure deps screenshots package clean
 
 run:
 	@scripts/require-display
@@ -22,6 +22,10 @@ test: build
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/qvz-screenshots $(BUILD)/screenshots
+
+# The Debian package, $(BUILD)/qv-zodiqa_<version>_<arch>.deb.
+package: build
+	cmake --build $(BUILD) --target package
 
 build: configure
 	cmake --build $(BUILD)
