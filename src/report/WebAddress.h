@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace qvz {
+
+// Where a web address lies in a text: first character and length.
+struct AddressSpan {
+    int start = 0;
+    int length = 0;
+};
+
+inline bool operator==(const AddressSpan& a, const AddressSpan& b)
+{
+    return a.start == b.start && a.length == b.length;
+}
+
+// Every web address in the text: words that begin with "http://", "https://" or
+// "www.", without the punctuation that usually follows an address in prose.
+QList<AddressSpan> findWebAddresses(const QString& text);
+
+// The address to hand to the browser for a link's text, or an empty string when the
+// text is not a web address ("www." gets "http://" in front; any other scheme is refused).
+QString webAddressToOpen(const QString& linkText);
+
+} // namespace qvz
