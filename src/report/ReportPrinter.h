@@ -1,0 +1,12 @@
+#pragma once
+
+class QPrinter;
+class QTextEdit;
+
+namespace qvz {
+
+// Prints the view's whole document, with the view's font and the document's formatting,
+// as one job paged by the printer. False when the job could not be done.
+bool printReport(QTextEdit& view, QPrinter& printer);
+
+} // namespace qvz

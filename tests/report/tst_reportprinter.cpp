@@ -1,0 +1,148 @@
+#include "profile/SignProfile.h"
+#include "report/ReportComposer.h"
+#include "report/ReportPrinter.h"
+#include "report/ReportView.h"
+
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+using namespace qvz;
+
+namespace {
+
+QByteArray runTool(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        qWarning() << program << arguments << process.readAllStandardError();
+    return process.readAllStandardOutput();
+}
+
+// Text as a reader compares it: ligatures spelled out, any run of blanks and line or
+// page breaks one space.
+QString comparable(const QString& text)
+{
+    return text.normalized(QString::NormalizationForm_KC).simplified();
+}
+
+QString pdfText(const QString& pdf)
+{
+    return comparable(QString::fromUtf8(runTool("pdftotext", {"-enc", "UTF-8", pdf, "-"})));
+}
+
+int pdfPages(const QString& pdf)
+{
+    const QString info = QString::fromUtf8(runTool("pdfinfo", {pdf}));
+    const QRegularExpressionMatch pages = QRegularExpression("Pages:\\s+(\\d+)").match(info);
+    return pages.hasMatch() ? pages.captured(1).toInt() : 0;
+}
+
+QImage firstPageImage(const QString& pdf, const QString& folder)
+{
+    const QString prefix = folder + "/page";
+    runTool("pdftoppm", {"-r", "150", "-f", "1", "-l", "1", "-singlefile", "-png", pdf, prefix});
+    return QImage(prefix + ".png");
+}
+
+int pixelsOfColour(const QImage& image, QRgb colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == (colour | 0xff000000u);
+    return count;
+}
+
+std::unique_ptr<QPrinter> pdfPrinter(const QString& path)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    return printer;
+}
+
+struct ReportView {
+    QTextEdit view;
+
+    ReportView()
+    {
+        setReportViewFont(view);
+        fillReportView(view, composeReport(signProfile()));
+    }
+};
+
+} // namespace
+
+class TestReportPrinter : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { fillSignProfile(); }
+
+    void printsEveryPageOfTheWholeDocument();
+    void printsWithTheViewsFormatting();
+    void reportsAJobThatFails();
+};
+
+void TestReportPrinter::printsEveryPageOfTheWholeDocument()
+{
+    QTemporaryDir folder;
+    ReportView report;
+    QTextCursor end(report.view.document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(QStringLiteral("A closing note typed by the reader."));
+    // What is selected makes no difference.
+    QTextCursor selection(report.view.document());
+    selection.setPosition(20);
+    selection.setPosition(60, QTextCursor::KeepAnchor);
+    report.view.setTextCursor(selection);
+
+    const QString pdf = folder.filePath("report.pdf");
+    const auto printer = pdfPrinter(pdf);
+    QVERIFY(printReport(report.view, *printer));
+
+    const QString printed = pdfText(pdf);
+    QVERIFY(printed.startsWith("Libra Birth Dates: "));
+    QCOMPARE(printed, comparable(report.view.toPlainText()));
+    QVERIFY2(pdfPages(pdf) > 1, "the report fills more than one page");
+}
+
+void TestReportPrinter::printsWithTheViewsFormatting()
+{
+    QTemporaryDir folder;
+    ReportView report;
+    const QString pdf = folder.filePath("report.pdf");
+    QVERIFY(printReport(report.view, *pdfPrinter(pdf)));
+
+    // The view's font in its regular and bold faces.
+    const QString fonts = QString::fromUtf8(runTool("pdffonts", {pdf}));
+    const QString family = QFontInfo(report.view.font()).family().remove(' ');
+    QVERIFY2(fonts.contains(family + "-Bold") || fonts.contains(family + ",Bold"),
+             qPrintable(fonts));
+    QVERIFY2(fonts.contains(QRegularExpression(family + "\\s")), qPrintable(fonts));
+
+    // The title, headings and labels keep their colours on paper; the text is black.
+    const QImage page = firstPageImage(pdf, folder.path());
+    QVERIFY(!page.isNull());
+    QVERIFY(pixelsOfColour(page, qRgb(128, 0, 128)) > 20);
+    QVERIFY(pixelsOfColour(page, qRgb(0, 128, 128)) > 20);
+    QVERIFY(pixelsOfColour(page, qRgb(128, 0, 0)) > 20);
+    QVERIFY(pixelsOfColour(page, qRgb(0, 0, 0)) > 20);
+}
+
+void TestReportPrinter::reportsAJobThatFails()
+{
+    QTemporaryDir folder;
+    ReportView report;
+    const auto printer = pdfPrinter(folder.filePath("missing/report.pdf"));
+    QVERIFY(!printReport(report.view, *printer));
+    QVERIFY(!QFile::exists(folder.filePath("missing/report.pdf")));
+}
+
+QTEST_MAIN(TestReportPrinter)
+#include "tst_reportprinter.moc"
