@@ -1,0 +1,259 @@
+#include "report/frmSave.h"
+
+#include "app/AppInfo.h"
+#include "links/LinkTarget.h"
+#include "platform/Platform.h"
+#include "profile/SignProfile.h"
+#include "report/ReportComposer.h"
+#include "report/ReportPrinter.h"
+#include "report/ReportView.h"
+#include "report/RtfWriter.h"
+#include "report/modRTB.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/LinkLabel.h"
+#include "ui/common/Twips.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QIcon>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextEdit>
+
+namespace qvz {
+
+namespace {
+
+const QColor linkBlue(0, 0, 255);
+
+QString fullBrandOffer()
+{
+    return QStringLiteral("Start your own Internet business from home: get this software fully "
+                          "branded for your own web site and hand it out as your own product. "
+                          "Click here for more details.");
+}
+
+QString coBrandOffer()
+{
+    return QStringLiteral("Co-brand this software with your own site name and a link to your "
+                          "web site, so that every copy you give away brings visitors back to "
+                          "you. Click here for more information on co-branding.");
+}
+
+// The host is chosen at build time, so a caption may need more room than its box; the
+// box then grows evenly on both sides, staying centred where the layout puts it.
+void widenAroundCentre(QLabel* label)
+{
+    const int needed = label->sizeHint().width();
+    if (needed <= label->width())
+        return;
+    QRect rect = label->geometry();
+    rect.setLeft(rect.left() - (needed - rect.width() + 1) / 2);
+    rect.setWidth(needed);
+    label->setGeometry(rect);
+}
+
+LinkLabel* addTopLink(QWidget* parent, const char* name, const QString& text, const QRect& rect)
+{
+    auto* link = new LinkLabel(QLatin1String(name), text, linkBlue, parent);
+    link->setFont(verdana(8.25, false, true));
+    link->setWordWrap(false);
+    link->setAlignment(Qt::AlignCenter);
+    link->setGeometry(rect);
+    widenAroundCentre(link);
+    return link;
+}
+
+LinkLabel* addOffer(QGroupBox* frame, const char* name, const QString& text)
+{
+    auto* offer = new LinkLabel(QLatin1String(name), text, linkBlue, frame);
+    offer->setFont(verdana(8.25, true, true));
+    offer->setAlignment(Qt::AlignCenter);
+    offer->setGeometry(twipsRect(120, 165, 7425, 615));
+    // Opaque, so that the offer in front hides the one behind it.
+    offer->setAutoFillBackground(true);
+    return offer;
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const QRect& rect)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    button->setGeometry(rect);
+    return button;
+}
+
+// Refused before anything is written: a read-only file stays as it is even for a user
+// whom the system would let replace it, and a device or folder is never swapped for a file.
+QString refusalReason(const QString& path)
+{
+    const QFileInfo target(path);
+    if (!target.exists())
+        return QString();
+    if (!target.isFile())
+        return QStringLiteral("It is not an ordinary file.");
+    if (!(target.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)))
+        return QStringLiteral("The file is read-only.");
+    return QString();
+}
+
+} // namespace
+
+frmSave::frmSave(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform)
+{
+    setUpWindow();
+    addLinks();
+    addView();
+    addButtons();
+    addOffers();
+    loadReport();
+}
+
+void frmSave::setUpWindow()
+{
+    setObjectName(QStringLiteral("frmSave"));
+    setWindowTitle(windowCaption());
+    setWindowIcon(QIcon(QStringLiteral(":/icon-32.png")));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(twipsSize(7725, 7860));
+    setFont(verdana(8.25));
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void frmSave::addLinks()
+{
+    auto* board = addTopLink(this, "Label14",
+                             QStringLiteral("The Most Popular Online Orvane Discussion Board"),
+                             twipsRect(1755, 0, 4200, 195));
+    connect(board, &LinkLabel::clicked, this, &frmSave::Label14_Click);
+
+    auto* visit =
+        addTopLink(this, "Label3",
+                   QStringLiteral("Click Here To Visit ") + siteHost() + QStringLiteral(" Now"),
+                   twipsRect(1867, 240, 3990, 195));
+    connect(visit, &LinkLabel::clicked, this, &frmSave::Label3_Click);
+}
+
+void frmSave::addView()
+{
+    RTB_ = new QTextEdit(this);
+    RTB_->setObjectName(QStringLiteral("RTB"));
+    RTB_->setAccessibleName(QStringLiteral("Report"));
+    RTB_->setGeometry(twipsRect(30, 480, 7665, 6135));
+    // Pasted text arrives plain, so only the report's own formatting and the links
+    // found in the text ever appear.
+    RTB_->setAcceptRichText(false);
+    setReportViewFont(*RTB_);
+}
+
+void frmSave::addButtons()
+{
+    auto* save =
+        addButton(this, "cmdSave", QStringLiteral("&Save"), twipsRect(5400, 6660, 1125, 345));
+    save->setFont(msSansSerif(8.25));
+    connect(save, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
+
+    auto* print =
+        addButton(this, "cmdPrint", QStringLiteral("&Print"), twipsRect(6555, 6660, 1125, 345));
+    connect(print, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
+
+    setTabOrder(RTB_, print);
+    setTabOrder(print, save);
+}
+
+void frmSave::addOffers()
+{
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName(QStringLiteral("fraFullBrand"));
+    frame->setAccessibleName(QStringLiteral("Offers for web site owners"));
+    frame->setGeometry(twipsRect(30, 7000, 7665, 855));
+
+    auto* fullBrand = addOffer(frame, "lblFullBrand", fullBrandOffer());
+    connect(fullBrand, &LinkLabel::clicked, this, &frmSave::lblFullBrand_Click);
+
+    auto* coBrand = addOffer(frame, "lblCobrand", coBrandOffer());
+    connect(coBrand, &LinkLabel::clicked, this, &frmSave::lblCobrand_Click);
+    coBrand->raise();
+}
+
+// The wiring sees the view while it is still empty; then the report fills it, and the
+// reader starts at its top.
+void frmSave::loadReport()
+{
+    wireReportLinks(platform_, RTB_, this);
+    fillReportView(*RTB_, composeReport(signProfile()));
+    RTB_->moveCursor(QTextCursor::Start);
+}
+
+void frmSave::cmdSave_Click()
+{
+    const QString path = platform_.askSaveFileName({QStringLiteral("Save Your Rashi Details"),
+                                                    QStringLiteral("Rich Text Format (*.rtf)"),
+                                                    QStringLiteral("rtf"), this});
+    // An empty answer is the user's Cancel: nothing to do and nothing to say.
+    if (!path.isEmpty())
+        saveReport(path);
+}
+
+void frmSave::cmdPrint_Click()
+{
+    printWholeReport();
+}
+
+void frmSave::Label14_Click()
+{
+    openLink(platform_, LinkTarget::HomePage);
+}
+
+void frmSave::Label3_Click()
+{
+    openLink(platform_, LinkTarget::HomePage);
+}
+
+void frmSave::lblFullBrand_Click()
+{
+    openLink(platform_, LinkTarget::FullyBrandedPage);
+}
+
+void frmSave::lblCobrand_Click()
+{
+    openLink(platform_, LinkTarget::CoBrandPage);
+}
+
+void frmSave::saveReport(const QString& path)
+{
+    QString reason = refusalReason(path);
+    if (reason.isEmpty())
+        reason = saveRtfFile(*RTB_->document(), path);
+    if (!reason.isEmpty())
+        showFailure(QStringLiteral("The report could not be saved as \"%1\".\r\n\r\n%2")
+                        .arg(QDir::toNativeSeparators(path), reason));
+}
+
+// A selection would otherwise look as if only it were printed; the whole report always is.
+void frmSave::printWholeReport()
+{
+    QTextCursor cursor = RTB_->textCursor();
+    cursor.clearSelection();
+    RTB_->setTextCursor(cursor);
+
+    const std::unique_ptr<QPrinter> printer = platform_.defaultPrinter();
+    if (!printer)
+        showFailure(QStringLiteral("The report could not be printed: there is no default "
+                                   "printer. Please set one up and try again."));
+    else if (!printReport(*RTB_, *printer))
+        showFailure(QStringLiteral("The report could not be printed on the default printer."));
+}
+
+void frmSave::showFailure(const QString& text)
+{
+    platform_.showMessage(
+        {applicationTitle(), text, MessageIcon::Critical, MessageButtons::Ok, this});
+}
+
+} // namespace qvz

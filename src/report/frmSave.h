@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDialog>
+
+class QGroupBox;
+class QPushButton;
+class QTextEdit;
+
+namespace qvz {
+
+class LinkLabel;
+class Platform;
+
+// The report window: the whole profile as one formatted document, which the user may
+// edit, save as RTF and print, and links to the maker's site. The caller makes a new
+// one for each opening; nothing is kept between openings.
+class frmSave : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frmSave(Platform& platform, QWidget* parent = nullptr);
+
+private:
+    void setUpWindow();
+    void addLinks();
+    void addView();
+    void addButtons();
+    void addOffers();
+    void loadReport();
+
+    void cmdSave_Click();
+    void cmdPrint_Click();
+    void Label14_Click();
+    void Label3_Click();
+    void lblFullBrand_Click();
+    void lblCobrand_Click();
+
+    void saveReport(const QString& path);
+    void printWholeReport();
+    void showFailure(const QString& text);
+
+    Platform& platform_;
+    QTextEdit* RTB_ = nullptr;
+};
+
+} // namespace qvz

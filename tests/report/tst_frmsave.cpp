@@ -1,0 +1,502 @@
+#include "app/AppInfo.h"
+#include "links/LinkTarget.h"
+#include "platform/QtPlatform.h"
+#include "profile/SignProfile.h"
+#include "report/frmSave.h"
+#include "support/FakePlatform.h"
+#include "ui/common/Twips.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+using namespace qvz;
+
+namespace {
+
+const QStringList headings = {
+    "Planets Associated", "Lucky Charm",       "General Traits",       "Positive Traits",
+    "Negative Traits",    "Friendship Traits", "Compatibility Traits", "Libra As Family",
+    "Common Profession",  "Health Concern",    "Financial Habits",     "Fashion Style",
+    "Travel Habits",      "Love And Romance",  "Famous Personalities",
+};
+
+QByteArray runTool(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        qWarning() << program << arguments << process.readAllStandardError();
+    return process.readAllStandardOutput();
+}
+
+// What another RTF reader makes of the file, blanks and breaks folded.
+QString rtfText(const QString& path)
+{
+    return QString::fromUtf8(runTool("unrtf", {"--text", path})).simplified();
+}
+
+QString pdfText(const QString& path)
+{
+    return QString::fromUtf8(runTool("pdftotext", {"-enc", "UTF-8", path, "-"}))
+        .normalized(QString::NormalizationForm_KC)
+        .simplified();
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+template <typename T> T* child(QWidget& window, const char* name)
+{
+    T* found = window.findChild<T*>(QLatin1String(name));
+    if (!found)
+        qWarning() << "no control" << name;
+    return found;
+}
+
+void click(QWidget* widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}
+
+// Runs the step as soon as a modal window of the given kind is open, from inside its
+// event loop; gives up after a few seconds so that a missing window fails the test.
+template <typename Window> void whenOpen(std::function<void(Window*)> step)
+{
+    auto* timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, step] {
+        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+        if (!window && ++*tries < 300)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (window)
+            step(window);
+    });
+    timer->start(10);
+}
+
+struct ShownReport {
+    frmSave window;
+
+    explicit ShownReport(Platform& platform) : window(platform)
+    {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
+
+    QTextEdit* view() { return child<QTextEdit>(window, "RTB"); }
+};
+
+void checkFailureMessage(const FakePlatform& platform, const QWidget* owner, const QString& names)
+{
+    QCOMPARE(platform.messages.size(), 1);
+    const MessageRequest& message = platform.messages.first();
+    QCOMPARE(message.caption, applicationTitle());
+    QCOMPARE(message.icon, MessageIcon::Critical);
+    QCOMPARE(message.buttons, MessageButtons::Ok);
+    QCOMPARE(message.owner, owner);
+    QVERIFY2(message.text.contains(names), qPrintable(message.text));
+}
+
+} // namespace
+
+class TestFrmSave : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { fillSignProfile(); }
+
+    void windowIsLaidOutAsDesigned();
+    void captionsFitTheirBoxes();
+    void opensAtTheTopOfTheReport();
+    void tabOrderAndAccessKeys();
+    void linkLabelsOpenTheirPagesOncePerClick();
+    void offerAreaOpensTheCoBrandPage();
+    void cancelWritesNothingAndSaysNothing();
+    void savesWhatTheViewHoldsAsRtf();
+    void saveDialogAddsTheExtensionAndAsksBeforeReplacing();
+    void failedSaveSaysSoAndKeepsTheFile_data();
+    void failedSaveSaysSoAndKeepsTheFile();
+    void printWithoutPrinterSaysSo();
+    void printIgnoresTheSelection();
+    void failedPrintJobSaysSo();
+};
+
+void TestFrmSave::windowIsLaidOutAsDesigned()
+{
+    FakePlatform platform;
+    ShownReport report(platform);
+    frmSave& window = report.window;
+
+    QCOMPARE(window.windowTitle(), QString("QV Zodiqa v1.75"));
+    QCOMPARE(window.size(), QSize(515, 524));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QVERIFY(
+        !(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(window.windowFlags() & Qt::WindowCloseButtonHint);
+    const QPoint screenCentre = window.screen()->availableGeometry().center();
+    // Up to the frame's width off, as the frame's size is only known once it is shown.
+    QVERIFY(qAbs(window.frameGeometry().center().x() - screenCentre.x()) <= 3);
+    QVERIFY(qAbs(window.frameGeometry().center().y() - screenCentre.y()) <= 3);
+
+    QCOMPARE(report.view()->geometry(), twipsRect(30, 480, 7665, 6135));
+    QCOMPARE(report.view()->font().family(), QString("Verdana"));
+    QCOMPARE(report.view()->font().pointSizeF(), 9.75);
+    QVERIFY(!report.view()->font().bold());
+    QVERIFY(!report.view()->isReadOnly());
+
+    auto* save = child<QPushButton>(window, "cmdSave");
+    auto* print = child<QPushButton>(window, "cmdPrint");
+    QCOMPARE(save->text(), QString("&Save"));
+    QCOMPARE(print->text(), QString("&Print"));
+    QCOMPARE(save->geometry(), twipsRect(5400, 6660, 1125, 345));
+    QCOMPARE(print->geometry(), twipsRect(6555, 6660, 1125, 345));
+    QCOMPARE(save->font().family(), QString("MS Sans Serif"));
+    QCOMPARE(save->font().pointSizeF(), 8.25);
+    QCOMPARE(print->font().family(), QString("Verdana"));
+    QCOMPARE(print->font().pointSizeF(), 8.25);
+
+    auto* frame = child<QGroupBox>(window, "fraFullBrand");
+    QCOMPARE(frame->geometry(), twipsRect(30, 7000, 7665, 855));
+    QVERIFY(frame->title().isEmpty());
+    for (const char* name : {"lblFullBrand", "lblCobrand"}) {
+        auto* offer = child<QLabel>(window, name);
+        QCOMPARE(offer->parentWidget(), frame);
+        QCOMPARE(offer->geometry(), twipsRect(120, 165, 7425, 615));
+        QVERIFY(offer->font().bold() && offer->font().underline());
+        QCOMPARE(offer->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(offer->cursor().shape(), Qt::PointingHandCursor);
+    }
+    QVERIFY(child<QLabel>(window, "lblCobrand")->text() !=
+            child<QLabel>(window, "lblFullBrand")->text());
+
+    auto* board = child<QLabel>(window, "Label14");
+    auto* visit = child<QLabel>(window, "Label3");
+    QCOMPARE(board->text(), QString("The Most Popular Online Orvane Discussion Board"));
+    QCOMPARE(visit->text(), "Click Here To Visit " + siteHost() + " Now");
+    for (QLabel* link : {board, visit}) {
+        QVERIFY(link->font().underline() && !link->font().bold());
+        QCOMPARE(link->font().pointSizeF(), 8.25);
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(!link->autoFillBackground());
+    }
+    QCOMPARE(board->geometry().center(), twipsRect(1755, 0, 4200, 195).center());
+    QCOMPARE(visit->geometry().center().y(), twipsRect(1867, 240, 3990, 195).center().y());
+    QVERIFY(qAbs(visit->geometry().center().x() - twipsRect(1867, 240, 3990, 195).center().x()) <=
+            1);
+}
+
+// A caption cut off at its box's edge is a caption the user cannot read.
+void TestFrmSave::captionsFitTheirBoxes()
+{
+    FakePlatform platform;
+    ShownReport report(platform);
+    for (const char* name : {"Label14", "Label3"}) {
+        auto* link = child<QLabel>(report.window, name);
+        QVERIFY2(link->sizeHint().width() <= link->width(), name);
+        QVERIFY2(link->geometry().left() >= 0 && link->geometry().right() < report.window.width(),
+                 name);
+    }
+    for (const char* name : {"lblFullBrand", "lblCobrand"}) {
+        auto* offer = child<QLabel>(report.window, name);
+        QVERIFY2(offer->heightForWidth(offer->width()) <= offer->height(), name);
+    }
+}
+
+void TestFrmSave::opensAtTheTopOfTheReport()
+{
+    FakePlatform platform;
+    ShownReport report(platform);
+    QTextEdit* view = report.view();
+    QVERIFY(view->toPlainText().startsWith("Libra\n\nBirth Dates: "));
+    QVERIFY(view->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(view->verticalScrollBar()->value(), 0);
+    QCOMPARE(view->textCursor().position(), 0);
+    QVERIFY(platform.calls.isEmpty());
+}
+
+void TestFrmSave::tabOrderAndAccessKeys()
+{
+    FakePlatform platform;
+    ShownReport report(platform);
+    auto* save = child<QPushButton>(report.window, "cmdSave");
+    auto* print = child<QPushButton>(report.window, "cmdPrint");
+
+    print->setFocus();
+    QTest::keyClick(print, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), save);
+    QTest::keyClick(save, Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), print);
+    QTest::keyClick(print, Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), report.view());
+
+    // Alt+S saves and Alt+P prints, from wherever the focus is (a button pressed by its
+    // access key clicks a moment later).
+    QTest::keyClick(report.view(), Qt::Key_S, Qt::AltModifier);
+    QTRY_COMPARE(platform.calls, QStringList{"save dialog: Save Your Rashi Details"});
+    QTest::keyClick(report.view(), Qt::Key_P, Qt::AltModifier);
+    QTRY_COMPARE(platform.callsOf("printer").size(), 1);
+    QCOMPARE(platform.calls.size(),
+             3); // the dialog, the printer, and the missing printer's message
+}
+
+void TestFrmSave::linkLabelsOpenTheirPagesOncePerClick()
+{
+    FakePlatform platform;
+    ShownReport report(platform);
+    const QString home = linkAddress(LinkTarget::HomePage);
+
+    click(child<QLabel>(report.window, "Label14"));
+    QCOMPARE(platform.openedAddresses, QStringList{home});
+    click(child<QLabel>(report.window, "Label3"));
+    click(child<QLabel>(report.window, "Label3"));
+    QCOMPARE(platform.openedAddresses, (QStringList{home, home, home}));
+    // The offer behind leads to its own page, were it ever clicked.
+    click(child<QLabel>(report.window, "lblFullBrand"));
+    QCOMPARE(platform.openedAddresses.last(), linkAddress(LinkTarget::FullyBrandedPage));
+    QCOMPARE(platform.calls.size(), 4);
+}
+
+void TestFrmSave::offerAreaOpensTheCoBrandPage()
+{
+    FakePlatform platform;
+    ShownReport report(platform);
+    auto* frame = child<QGroupBox>(report.window, "fraFullBrand");
+    auto* coBrand = child<QLabel>(report.window, "lblCobrand");
+    const QRect area = coBrand->geometry();
+
+    // Wherever the user clicks on the offer text, the co-brand offer is what is there.
+    const QList<QPoint> points = {area.center(), area.topLeft() + QPoint(1, 1),
+                                  area.bottomRight() - QPoint(1, 1),
+                                  QPoint(area.left() + 5, area.center().y())};
+    for (const QPoint& point : points) {
+        QWidget* hit = frame->childAt(point);
+        QCOMPARE(hit, coBrand);
+        QTest::mouseClick(hit, Qt::LeftButton, Qt::NoModifier, hit->mapFrom(frame, point));
+    }
+    QCOMPARE(platform.openedAddresses,
+             QStringList(points.size(), linkAddress(LinkTarget::CoBrandPage)));
+    QVERIFY(coBrand->isVisible() && coBrand->autoFillBackground());
+}
+
+void TestFrmSave::cancelWritesNothingAndSaysNothing()
+{
+    FakePlatform platform;
+    ShownReport report(platform);
+    const QString before = report.view()->toHtml();
+
+    click(child<QPushButton>(report.window, "cmdSave"));
+
+    QCOMPARE(platform.calls, QStringList{"save dialog: Save Your Rashi Details"});
+    const SaveDialogRequest& dialog = platform.saveDialogs.first();
+    QCOMPARE(dialog.title, QString("Save Your Rashi Details"));
+    QCOMPARE(dialog.filter, QString("Rich Text Format (*.rtf)"));
+    QCOMPARE(dialog.defaultSuffix, QString("rtf"));
+    QCOMPARE(dialog.owner, &report.window);
+    QVERIFY(platform.messages.isEmpty());
+    QCOMPARE(report.view()->toHtml(), before);
+}
+
+void TestFrmSave::savesWhatTheViewHoldsAsRtf()
+{
+    QTemporaryDir folder;
+    FakePlatform platform;
+    ShownReport report(platform);
+    QTest::keyClicks(report.view(), QStringLiteral("Notes for Ann: "));
+    const QString path = folder.filePath("libra.rtf");
+    platform.saveFileNames << path;
+
+    click(child<QPushButton>(report.window, "cmdSave"));
+
+    QVERIFY(platform.messages.isEmpty());
+    QVERIFY(readAll(path).startsWith("{\\rtf1"));
+    const QString text = rtfText(path);
+    QVERIFY2(text.contains("Notes for Ann: Libra Birth Dates: "), qPrintable(text.left(300)));
+    for (const QString& heading : headings)
+        QVERIFY2(text.contains(heading), qPrintable(heading));
+    const QStringList famous = signProfile().famousPersonalities.split("\r\n");
+    QVERIFY(text.contains(famous.last().simplified()));
+    // Saving changes nothing in the view, and may be done again.
+    QVERIFY(report.view()->toPlainText().startsWith("Notes for Ann: Libra"));
+    QVERIFY(QFile::remove(path));
+    platform.saveFileNames << path;
+    click(child<QPushButton>(report.window, "cmdSave"));
+    QVERIFY(rtfText(path).contains("Notes for Ann: Libra"));
+}
+
+// The real save dialog, as the user meets it.
+void TestFrmSave::saveDialogAddsTheExtensionAndAsksBeforeReplacing()
+{
+    QTemporaryDir folder;
+    QtPlatform platform;
+    frmSave report(platform);
+    report.show();
+    QVERIFY(QTest::qWaitForWindowActive(&report));
+    const QString typed = folder.filePath("my libra");
+    const QString saved = typed + ".rtf";
+
+    QString title;
+    QStringList filters;
+    whenOpen<QFileDialog>([&](QFileDialog* dialog) {
+        title = dialog->windowTitle();
+        filters = dialog->nameFilters();
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        QVERIFY(name);
+        name->setText(typed);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    click(child<QPushButton>(report, "cmdSave"));
+    QCOMPARE(title, QString("Save Your Rashi Details"));
+    QCOMPARE(filters, QStringList{"Rich Text Format (*.rtf)"});
+    QVERIFY(!QFile::exists(typed));
+    QVERIFY(rtfText(saved).contains("Libra Birth Dates: "));
+
+    // The same name again: the dialog asks first; "No" goes back to it, and Cancel there
+    // leaves the file as it was.
+    QVERIFY(writeFile(saved, "{\\rtf1 kept}"));
+    bool asked = false;
+    bool backInDialog = false;
+    whenOpen<QFileDialog>([&](QFileDialog* dialog) {
+        whenOpen<QMessageBox>([&asked, &backInDialog, dialog](QMessageBox* question) {
+            asked = true;
+            question->button(QMessageBox::No)->click();
+            whenOpen<QFileDialog>([&backInDialog, dialog](QFileDialog* again) {
+                backInDialog = again == dialog;
+                again->reject();
+            });
+        });
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        name->setText(typed);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    click(child<QPushButton>(report, "cmdSave"));
+    QVERIFY(asked);
+    QVERIFY(backInDialog);
+    QCOMPARE(readAll(saved), QByteArray("{\\rtf1 kept}"));
+}
+
+void TestFrmSave::failedSaveSaysSoAndKeepsTheFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("read-only file") << "read-only";
+    QTest::newRow("missing folder") << "missing";
+    QTest::newRow("full device") << "full";
+}
+
+void TestFrmSave::failedSaveSaysSoAndKeepsTheFile()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir folder;
+    const QByteArray old = "{\\rtf1 the report saved last time}";
+    QString path;
+    if (kind == "read-only") {
+        path = folder.filePath("old.rtf");
+        QVERIFY(writeFile(path, old));
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
+    } else if (kind == "missing") {
+        path = folder.filePath("no such folder/libra.rtf");
+    } else if (geteuid() == 0) {
+        // Root may replace device files; a private one keeps the system's safe.
+        path = folder.filePath("full");
+        QVERIFY(::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0666, makedev(1, 7)) == 0);
+    } else {
+        path = QStringLiteral("/dev/full");
+    }
+
+    FakePlatform platform;
+    ShownReport report(platform);
+    platform.saveFileNames << path;
+    click(child<QPushButton>(report.window, "cmdSave"));
+
+    checkFailureMessage(platform, &report.window, path);
+    if (kind == "read-only")
+        QCOMPARE(readAll(path), old);
+    if (kind == "full") {
+        struct stat status {};
+        QVERIFY(::stat(QFile::encodeName(path).constData(), &status) == 0);
+        QVERIFY2(S_ISCHR(status.st_mode), "the device is still a device");
+    }
+    if (kind == "missing")
+        QVERIFY(!QFileInfo::exists(folder.filePath("no such folder")));
+}
+
+void TestFrmSave::printWithoutPrinterSaysSo()
+{
+    FakePlatform platform;
+    ShownReport report(platform);
+    click(child<QPushButton>(report.window, "cmdPrint"));
+
+    QCOMPARE(platform.calls.first(), QString("printer"));
+    checkFailureMessage(platform, &report.window, "printer");
+}
+
+void TestFrmSave::printIgnoresTheSelection()
+{
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("report.pdf");
+    FakePlatform platform;
+    platform.printerFactory = [pdf] {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        return printer;
+    };
+    ShownReport report(platform);
+    QTextEdit* view = report.view();
+    // The user selects the first lines, then prints.
+    QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+    QVERIFY(view->textCursor().hasSelection());
+
+    click(child<QPushButton>(report.window, "cmdPrint"));
+
+    QVERIFY(platform.messages.isEmpty());
+    QVERIFY(!view->textCursor().hasSelection());
+    QCOMPARE(pdfText(pdf), view->toPlainText().simplified());
+}
+
+void TestFrmSave::failedPrintJobSaysSo()
+{
+    QTemporaryDir folder;
+    FakePlatform platform;
+    platform.printerFactory = [&folder] {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(folder.filePath("gone/report.pdf"));
+        return printer;
+    };
+    ShownReport report(platform);
+    click(child<QPushButton>(report.window, "cmdPrint"));
+    checkFailureMessage(platform, &report.window, "printed");
+}
+
+QTEST_MAIN(TestFrmSave)
+#include "tst_frmsave.moc"
