@@ -1,5 +1,6 @@
 // Renders every window of the program to PNG files, for the README and for review.
 #include "platform/QtPlatform.h"
+#include "report/frmSave.h"
 #include "ui/common/Fonts.h"
 #include "ui/exit/frmNagScreen2.h"
 #include "ui/main/frmAbout.h"
@@ -38,6 +39,8 @@ int main(int argc, char* argv[])
     ok &= saveShot(mainWindow, folder, QStringLiteral("frmMain"));
     qvz::frmAbout about(platform, &mainWindow);
     ok &= saveShot(about, folder, QStringLiteral("frmAbout"));
+    qvz::frmSave report(platform, &mainWindow);
+    ok &= saveShot(report, folder, QStringLiteral("frmSave"));
     qvz::frmNagScreen2 exitScreen(platform);
     ok &= saveShot(exitScreen, folder, QStringLiteral("frmNagScreen2"));
     return ok ? 0 : 1;
