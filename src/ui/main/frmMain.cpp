@@ -3,13 +3,16 @@
 #include "app/AppInfo.h"
 #include "links/LinkTarget.h"
 #include "profile/SignProfile.h"
+#include "report/frmSave.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/ProgramIcon.h"
 #include "ui/common/Twips.h"
+#include "ui/exit/frmNagScreen2.h"
 #include "ui/main/MainControls.h"
 #include "ui/main/ReadOnlyBoxes.h"
 #include "ui/main/TopicPanels.h"
+#include "ui/main/frmAbout.h"
 
 #include <QGroupBox>
 #include <QLayout>
@@ -177,9 +180,24 @@ void frmMain::showTopic(int position)
         panels_[position]->raise();
 }
 
-void frmMain::showAbout() {}
+void frmMain::showAbout()
+{
+    frmAbout(platform_, this).exec();
+}
 
-void frmMain::showReport() {}
+void frmMain::showReport()
+{
+    frmSave(platform_, this).exec();
+}
+
+// Closing the main window never ends the run: the exit screen takes over.
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    auto* exitScreen = new frmNagScreen2(platform_);
+    exitScreen->setAttribute(Qt::WA_DeleteOnClose);
+    exitScreen->show();
+    QMainWindow::closeEvent(event);
+}
 
 void frmMain::showEvent(QShowEvent* event)
 {
