@@ -14,7 +14,6 @@
 #include "ui/common/Twips.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QIcon>
 #include <QPrinter>
@@ -84,20 +83,6 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& caption
     button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
     button->setGeometry(rect);
     return button;
-}
-
-// Refused before anything is written: a read-only file stays as it is even for a user
-// whom the system would let replace it, and a device or folder is never swapped for a file.
-QString refusalReason(const QString& path)
-{
-    const QFileInfo target(path);
-    if (!target.exists())
-        return QString();
-    if (!target.isFile())
-        return QStringLiteral("It is not an ordinary file.");
-    if (!(target.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)))
-        return QStringLiteral("The file is read-only.");
-    return QString();
 }
 
 } // namespace
@@ -227,9 +212,7 @@ void frmSave::lblCobrand_Click()
 
 void frmSave::saveReport(const QString& path)
 {
-    QString reason = refusalReason(path);
-    if (reason.isEmpty())
-        reason = saveRtfFile(*RTB_->document(), path);
+    const QString reason = saveRtfFile(*RTB_->document(), path);
     if (!reason.isEmpty())
         showFailure(QStringLiteral("The report could not be saved as \"%1\".\r\n\r\n%2")
                         .arg(QDir::toNativeSeparators(path), reason));

@@ -18,7 +18,6 @@
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
-#include <unistd.h>
 #endif
 
 using namespace qvz;
@@ -352,12 +351,9 @@ void TestRtfWriter::failedWriteLeavesTheOldFile()
 #endif
 }
 
+// Also for root, whom the system itself would let replace the file.
 void TestRtfWriter::readOnlyFileIsLeftUntouched()
 {
-#ifdef Q_OS_UNIX
-    if (geteuid() == 0)
-        QSKIP("root may write read-only files");
-#endif
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath("report.rtf");
