@@ -111,13 +111,13 @@ close_window() {
 }
 
 # wait_other_window TITLE OLD-ID [SECONDS]: prints the id of a visible window titled
-# TITLE other than OLD-ID, once OLD-ID is gone.
+# TITLE other than OLD-ID.
 wait_other_window() {
-    local title=$1 old=$2 limit=${3:-20} ids
+    local title=$1 old=$2 limit=${3:-20} id
     for _ in $(seq $((limit * 10))); do
-        ids=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null || true)
-        if [ -n "$ids" ] && ! grep -qx "$old" <<< "$ids"; then
-            head -n 1 <<< "$ids"
+        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | grep -vx "$old" | head -n 1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
             return 0
         fi
         sleep 0.1

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Alt+S opens the report; saving it through the real dialog writes an RTF file that
+# another reader opens with the title and headings; Esc closes the report, and the
+# main window takes input again.
+source "$(dirname "$0")/lib.sh" "$@"
+
+start_app
+main=$(wait_window "QV Zodiqa v1.75")
+press "$main" alt+s
+report=$(wait_other_window "QV Zodiqa v1.75" "$main")
+
+press "$report" alt+s
+dialog=$(wait_window "Save Your Rashi Details")
+press "$dialog" ctrl+a
+xdotool type --delay 10 "$WORK/my report"
+xdotool key Return
+for _ in $(seq 50); do [ -s "$WORK/my report.rtf" ] && break; sleep 0.1; done
+[ -s "$WORK/my report.rtf" ] || fail "no file was saved (the name gets .rtf appended)"
+head -c 5 "$WORK/my report.rtf" | grep -q '{\\rtf' || fail "the saved file is not RTF"
+text=$(unrtf --text "$WORK/my report.rtf" 2> /dev/null)
+grep -qx 'Libra' <<< "$text" || fail "no title in the saved report"
+for heading in "Planets Associated" "Compatibility Traits" "Libra As Family" "Famous Personalities"; do
+    grep -qx "$heading" <<< "$text" || fail "no heading '$heading' in the saved report"
+done
+
+press "$report" Escape
+for _ in $(seq 50); do
+    xdotool search --onlyvisible --name '^QV Zodiqa v1.75$' | grep -qx "$report" || break
+    sleep 0.1
+done
+xdotool search --onlyvisible --name '^QV Zodiqa v1.75$' | grep -qx "$report" &&
+    fail "Esc did not close the report"
+press "$main" alt+d
+wait_opened 'page=donate$'
+echo "report: ok"
