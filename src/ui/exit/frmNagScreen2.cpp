@@ -116,7 +116,7 @@ void frmNagScreen2::addCaption()
     setWindowIcon(QIcon(icon));
     picNagscreen2Icon_ =
         addLabel(this, "picNagscreen2Icon", QString(), twipsRect(360, 120, 540, 540));
-    picNagscreen2Icon_->setAccessibleName(applicationTitle());
+    picNagscreen2Icon_->setAccessibleName(applicationTitle() + QStringLiteral(" icon"));
     picNagscreen2Icon_->setPixmap(icon);
 }
 

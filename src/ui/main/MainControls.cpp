@@ -33,7 +33,7 @@ void addZodiacPicture(QWidget* client)
 {
     auto* picture = new QLabel(client);
     picture->setObjectName(QStringLiteral("picZodiac"));
-    picture->setAccessibleName(QStringLiteral("Libra"));
+    picture->setAccessibleName(QStringLiteral("Picture of the sign Libra"));
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setLineWidth(2);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);

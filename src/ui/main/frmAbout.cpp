@@ -107,7 +107,7 @@ void frmAbout::setUpWindow()
 void frmAbout::addPicture()
 {
     auto* picture = addLabel(this, "Picture1", QString(), twipsRect(150, 90, 480, 480));
-    picture->setAccessibleName(applicationTitle());
+    picture->setAccessibleName(applicationTitle() + QStringLiteral(" icon"));
     picture->setPixmap(QPixmap(QLatin1String(programIconPath)));
 }
 

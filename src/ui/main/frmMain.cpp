@@ -115,6 +115,8 @@ void frmMain::buildMenus()
 {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelpMenu"));
+    // The drop-down is announced on its own when it opens, so it needs a name too.
+    help->setAccessibleName(QStringLiteral("Help"));
     bindLink(addMenuEntry(help, "mnuOnline", QStringLiteral("&Online Help")), LinkTarget::HelpPage);
     bindLink(addMenuEntry(help, "mnuVisit", QStringLiteral("&Visit Us Online")),
              LinkTarget::HomePage);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "report/frmSave.h"
+#include "support/FakePlatform.h"
+#include "ui/exit/frmNagScreen2.h"
+#include "ui/main/frmAbout.h"
+#include "ui/main/frmMain.h"
+
+#include <QList>
+
+namespace qvz {
+
+// Every window of the program at once, each a top-level window of its own so that
+// walking one never wanders into another, all on one fake platform.
+struct ProgramWindows {
+    FakePlatform platform;
+    frmMain main{platform};
+    frmAbout about{platform};
+    frmSave report{platform};
+    frmNagScreen2 exitScreen{platform};
+
+    QList<QWidget*> all() { return {&main, &about, &report, &exitScreen}; }
+    // Shows every window and waits until each is on screen; false when one never is.
+    bool showAll();
+};
+
+} // namespace qvz
