@@ -7,7 +7,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:detect_stack_use_aft
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 
-.PHONY: run test build configure deps screenshots package clean
+.PHONY: run test build configure deps screenshots package bench clean
 
 run:
 	@scripts/require-display
@@ -26,6 +26,11 @@ screenshots: build
 # The Debian package, $(BUILD)/qv-zodiqa_<version>_<arch>.deb.
 package: build
 	cmake --build $(BUILD) --target package
+
+# Start-up against a bare Qt window, run by run, then the report timings (see README).
+BENCH_PAIRS ?= 15
+bench: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/qvz-bench compare --pairs $(BENCH_PAIRS)
 
 build: configure
 	cmake --build $(BUILD)

@@ -1,0 +1,195 @@
+#include "BenchModes.h"
+#include "InProcess.h"
+#include "Stats.h"
+#include "ui/common/Fonts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <ctime>
+#include <optional>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+extern char** environ;
+
+namespace qvz::bench {
+
+namespace {
+
+constexpr int kWarmUpPairs = 2;
+constexpr double kWallTarget = 1.5;
+constexpr double kMemoryTarget = 1.3;
+constexpr double kOpenReportTargetMs = 15;
+constexpr double kWriteRtfTargetMs = 2;
+
+struct ChildRun {
+    double wallMs;
+    double cpuMs;
+    double peakRssKib;
+};
+
+struct Series {
+    QList<double> wallMs;
+    QList<double> cpuMs;
+    QList<double> peakRssKib;
+
+    void add(const ChildRun& run)
+    {
+        wallMs << run.wallMs;
+        cpuMs << run.cpuMs;
+        peakRssKib << run.peakRssKib;
+    }
+};
+
+double nowMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+double toMs(const timeval& time)
+{
+    return double(time.tv_sec) * 1e3 + double(time.tv_usec) / 1e3;
+}
+
+// Starts this program in the given mode and waits for it; wait4 reports the child's own
+// peak memory and CPU time, which nothing else in the parent disturbs.
+std::optional<ChildRun> runChild(const QStringList& arguments)
+{
+    const QByteArray program = QCoreApplication::applicationFilePath().toLocal8Bit();
+    QList<QByteArray> storage{program};
+    for (const QString& argument : arguments)
+        storage << argument.toLocal8Bit();
+    QList<char*> argv;
+    for (QByteArray& argument : storage)
+        argv << argument.data();
+    argv << nullptr;
+
+    const double start = nowMs();
+    pid_t child = 0;
+    if (posix_spawn(&child, program.constData(), nullptr, nullptr, argv.data(), environ) != 0)
+        return std::nullopt;
+    int status = 0;
+    rusage usage{};
+    if (wait4(child, &status, 0, &usage) != child)
+        return std::nullopt;
+    const double wall = nowMs() - start;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return std::nullopt;
+    return ChildRun{wall, toMs(usage.ru_utime) + toMs(usage.ru_stime), double(usage.ru_maxrss)};
+}
+
+// The median of the pairwise ratios: load that changes during the run hits both halves
+// of a pair alike.
+double pairedRatio(const QList<double>& numerators, const QList<double>& denominators)
+{
+    QList<double> ratios;
+    for (qsizetype i = 0; i < numerators.size(); ++i)
+        ratios << numerators.at(i) / denominators.at(i);
+    return summarize(ratios).median;
+}
+
+void printSeries(const char* name, const Series& series)
+{
+    const Summary wall = summarize(series.wallMs);
+    const Summary cpu = summarize(series.cpuMs);
+    Summary memory = summarize(series.peakRssKib);
+    memory = {memory.median / 1024, memory.min / 1024, memory.max / 1024};
+    std::printf("  %-9s wall ms %s\n", name, qPrintable(describe(wall)));
+    std::printf("  %-9s CPU ms  %s\n", "", qPrintable(describe(cpu)));
+    std::printf("  %-9s RSS MiB %s\n", "", qPrintable(describe(memory)));
+}
+
+QJsonObject seriesJson(const Series& series)
+{
+    return {{"wall_ms", toJson(summarize(series.wallMs))},
+            {"cpu_ms", toJson(summarize(series.cpuMs))},
+            {"peak_rss_kib", toJson(summarize(series.peakRssKib))}};
+}
+
+const char* verdict(bool met)
+{
+    return met ? "met" : "MISSED";
+}
+
+QJsonObject target(double measured, double limit, const char* printedName, const char* unit)
+{
+    std::printf("  %-32s %8.2f%s  (target < %.1f%s)  %s\n", printedName, measured, unit, limit,
+                unit, verdict(measured < limit));
+    return {{"measured", measured}, {"limit", limit}, {"met", measured < limit}};
+}
+
+} // namespace
+
+int runCompare(int argc, char* argv[], int pairs, int repetitions)
+{
+    QApplication app(argc, argv);
+    QTemporaryDir settings;
+    QTemporaryDir runtime; // private, for the instance lock
+    if (!settings.isValid() || !runtime.isValid() || !writeQuietSettings(settings.path()))
+        return 1;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+
+    const QStringList startup{QStringLiteral("startup"), QStringLiteral("--settings"),
+                              settings.path()};
+    const QStringList baseline{QStringLiteral("baseline")};
+    Series startups;
+    Series baselines;
+    for (int pair = -kWarmUpPairs; pair < pairs; ++pair) {
+        // Alternate which goes first, so neither always finds the caches the other left.
+        const bool startupFirst = pair % 2 == 0;
+        const auto first = runChild(startupFirst ? startup : baseline);
+        const auto second = runChild(startupFirst ? baseline : startup);
+        if (!first || !second) {
+            std::fprintf(stderr, "qvz-bench: a child run failed\n");
+            return 1;
+        }
+        if (pair < 0)
+            continue;
+        startups.add(startupFirst ? *first : *second);
+        baselines.add(startupFirst ? *second : *first);
+    }
+
+    std::printf("Start-up to the first painted frame, %d pairs: median [min .. max]\n", pairs);
+    printSeries("startup", startups);
+    printSeries("baseline", baselines);
+    const double wallRatio = pairedRatio(startups.wallMs, baselines.wallMs);
+    const double cpuRatio = pairedRatio(startups.cpuMs, baselines.cpuMs);
+    const double memoryRatio = pairedRatio(startups.peakRssKib, baselines.peakRssKib);
+    std::printf("  startup / baseline, median of pairs: wall %.2fx, CPU %.2fx, memory %.2fx\n\n",
+                wallRatio, cpuRatio, memoryRatio);
+
+    installFontSubstitutes();
+    const InProcessTimes inProcess = measureInProcess(repetitions);
+    printInProcess(inProcess);
+
+    std::printf("\nTargets\n");
+    const QJsonObject targets{
+        {"startup_wall_ratio",
+         target(wallRatio, kWallTarget, "start-up wall time / baseline", "x")},
+        {"startup_memory_ratio",
+         target(memoryRatio, kMemoryTarget, "start-up peak memory / baseline", "x")},
+        {"open_report_ms", target(inProcess.openReportMs.median, kOpenReportTargetMs,
+                                  "open the report window", " ms")},
+        {"write_rtf_ms",
+         target(inProcess.writeRtfMs.median, kWriteRtfTargetMs, "write the report as RTF", " ms")},
+    };
+
+    const QJsonObject json{
+        {"pairs", pairs},
+        {"startup", seriesJson(startups)},
+        {"baseline", seriesJson(baselines)},
+        {"ratios", QJsonObject{{"wall", wallRatio}, {"cpu", cpuRatio}, {"peak_rss", memoryRatio}}},
+        {"inprocess", toJson(inProcess)},
+        {"targets", targets},
+    };
+    std::printf("\n%s", QJsonDocument(json).toJson(QJsonDocument::Indented).constData());
+    return 0;
+}
+
+} // namespace qvz::bench

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+namespace qvz::bench {
+
+// Quits the event loop once the watched window has painted its first frame. The quit is
+// queued, so the paint of every child in that frame and the flush finish first.
+class FirstPaint : public QObject {
+public:
+    explicit FirstPaint(QWidget* window);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool seen_ = false;
+};
+
+// Runs the event loop until the first frame of window, then ends the process at once:
+// tearing down is not part of starting up, and both window modes skip it alike.
+[[noreturn]] void exitAfterFirstFrame(QWidget* window);
+
+} // namespace qvz::bench

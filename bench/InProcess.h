@@ -1,0 +1,26 @@
+#pragma once
+
+#include "Stats.h"
+
+#include <QJsonObject>
+
+namespace qvz::bench {
+
+struct InProcessTimes {
+    int repetitions = 0;
+    int printRepetitions = 0;
+    Summary openReportMs;     // constructing the report window: wiring, composing, filling
+    Summary writeRtfMs;       // the filled report as RTF
+    Summary printPdfMs;       // the filled report printed to a PDF file
+    int reportCharacters = 0; // of the filled report, to show it was not empty
+    long peakRssKib = 0;
+};
+
+// Needs a QApplication. Runs each step a few times untimed first.
+InProcessTimes measureInProcess(int repetitions);
+
+void printInProcess(const InProcessTimes& times);
+
+QJsonObject toJson(const InProcessTimes& times);
+
+} // namespace qvz::bench

@@ -1,0 +1,53 @@
+#include "QuietPlatform.h"
+
+#include <QPrinter>
+
+namespace qvz::bench {
+
+MessageAnswer QuietPlatform::showMessage(const MessageRequest& request)
+{
+    return request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+}
+
+void QuietPlatform::openAddress(const QString&, QWidget*) {}
+
+QDate QuietPlatform::today() const
+{
+    return QDate::currentDate();
+}
+
+void QuietPlatform::seedRandomFromClock() {}
+
+float QuietPlatform::nextRandom()
+{
+    return 0.0f;
+}
+
+QString QuietPlatform::readSetting(const QString&)
+{
+    return QString();
+}
+
+bool QuietPlatform::saveSetting(const QString&, const QString&)
+{
+    return true;
+}
+
+bool QuietPlatform::acquireInstanceLock()
+{
+    return true;
+}
+
+QString QuietPlatform::askSaveFileName(const SaveDialogRequest&)
+{
+    return QString();
+}
+
+std::unique_ptr<QPrinter> QuietPlatform::defaultPrinter()
+{
+    return nullptr;
+}
+
+void QuietPlatform::endProcess(int) {}
+
+} // namespace qvz::bench

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+namespace qvz::bench {
+
+// A platform that answers at once and reaches nothing outside the process, so only the
+// program's own work is timed.
+class QuietPlatform : public Platform {
+public:
+    MessageAnswer showMessage(const MessageRequest& request) override;
+    void openAddress(const QString& address, QWidget* owner) override;
+    QDate today() const override;
+    void seedRandomFromClock() override;
+    float nextRandom() override;
+    QString readSetting(const QString& key) override;
+    bool saveSetting(const QString& key, const QString& value) override;
+    bool acquireInstanceLock() override;
+    QString askSaveFileName(const SaveDialogRequest& request) override;
+    std::unique_ptr<QPrinter> defaultPrinter() override;
+    void endProcess(int status) override;
+};
+
+} // namespace qvz::bench
