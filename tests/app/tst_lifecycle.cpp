@@ -73,11 +73,14 @@ class tst_Lifecycle : public QObject {
     Q_OBJECT
 
 private slots:
-    // Menus are top-level too but belong to their window: delete owners only.
+    // Menus are top-level too but belong to their window: delete owners only. Every
+    // window is guarded before the first delete, since an owner takes its menus with it.
     void cleanup()
     {
-        const auto windows = QApplication::topLevelWidgets();
-        for (const QPointer<QWidget> window : windows) {
+        QList<QPointer<QWidget>> windows;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            windows << window;
+        for (const QPointer<QWidget>& window : std::as_const(windows)) {
             if (window && !window->parentWidget())
                 delete window;
         }
