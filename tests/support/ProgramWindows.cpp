@@ -1,8 +1,32 @@
 #include "support/ProgramWindows.h"
 
+#include <QListWidget>
 #include <QtTest>
 
 namespace qvz {
+
+namespace {
+
+QListWidget* topicList(frmMain& window)
+{
+    auto* list = window.findChild<QListWidget*>(QStringLiteral("lstOptions"));
+    if (!list)
+        qFatal("the main window has no topic list");
+    return list;
+}
+
+} // namespace
+
+void ProgramWindows::showTopic(int row)
+{
+    topicList(main)->setCurrentRow(row);
+    QCoreApplication::processEvents();
+}
+
+int ProgramWindows::topicCount()
+{
+    return topicList(main)->count();
+}
 
 bool ProgramWindows::showAll()
 {

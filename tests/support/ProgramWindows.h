@@ -20,6 +20,10 @@ struct ProgramWindows {
     frmNagScreen2 exitScreen{platform};
 
     QList<QWidget*> all() { return {&main, &about, &report, &exitScreen}; }
+    // Brings the main window's panel of the given topic to the front, by its list.
+    void showTopic(int row);
+    int topicCount();
+
     // Shows every window and waits until each is on screen; false when one never is.
     bool showAll();
 };

@@ -8,6 +8,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <algorithm>
 
 namespace qvz {
 
@@ -125,24 +126,44 @@ QLabel* makeDescription(const QString& name, const QString& text, const QRect& r
     return label;
 }
 
+// Two lines of the window's font are a pixel taller than some link boxes of the layout;
+// such a box grows downwards to its text, into the free space below it.
+void growToText(QLabel* label)
+{
+    label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
+}
+
 void fillNewsFrame(QGroupBox* frame)
 {
     makeDescription(QStringLiteral("lblUpdateInfo"), updateInfoText(),
                     twipsRect(120, 360, 2490, 1170), frame);
     auto* forum = new LinkLabel(QStringLiteral("lblForum"), forumLinkText(), kLinkBlue, frame);
     forum->setGeometry(twipsRect(120, 1920, 2055, 375));
+    growToText(forum);
     auto* astrology =
         new LinkLabel(QStringLiteral("lblAstrology"), astrologyLinkText(), kLinkBlue, frame);
     astrology->setGeometry(twipsRect(120, 2400, 2295, 615));
+    growToText(astrology);
+}
+
+// The style draws a frame's top line below its title, lower than the layout expects; a
+// label placed above that line starts below it instead, keeping its bottom edge.
+void keepBelowFrameLine(QWidget* child, const QGroupBox* frame)
+{
+    QRect rect = child->geometry();
+    rect.setTop(std::max(rect.top(), frame->contentsRect().top()));
+    child->setGeometry(rect);
 }
 
 void fillDailyFrame(QGroupBox* frame)
 {
-    makeDescription(QStringLiteral("lblDailyHoroscope"), dailyHoroscopeText(),
-                    twipsRect(120, 240, 2445, 2385), frame);
+    keepBelowFrameLine(makeDescription(QStringLiteral("lblDailyHoroscope"), dailyHoroscopeText(),
+                                       twipsRect(120, 240, 2445, 2385), frame),
+                       frame);
     auto* daily = new LinkLabel(QStringLiteral("lblDaily"), dailyLinkText(), kLinkBlue, frame);
     daily->setAlignment(Qt::AlignCenter);
     daily->setGeometry(twipsRect(240, 2640, 2175, 375));
+    growToText(daily);
 }
 
 void fillUpdateLinks(QGroupBox* panel)
