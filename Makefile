@@ -20,8 +20,10 @@ test: build
 	cmake --build $(ASAN_BUILD)
 	$(SANITIZER_ENV) ctest --test-dir $(ASAN_BUILD) -LE e2e --output-on-failure --timeout 300 -j2
 
+# Every window at 100% and at 200% display scale, one run each.
 screenshots: build
-	QT_QPA_PLATFORM=offscreen $(BUILD)/qvz-screenshots $(BUILD)/screenshots
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD)/qvz-screenshots $(BUILD)/screenshots/100
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/qvz-screenshots $(BUILD)/screenshots/200
 
 # The Debian package, $(BUILD)/qv-zodiqa_<version>_<arch>.deb.
 package: build
