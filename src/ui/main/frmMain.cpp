@@ -14,6 +14,7 @@
 #include "ui/main/TopicPanels.h"
 #include "ui/main/frmAbout.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLayout>
 #include <QListWidget>
@@ -80,7 +81,10 @@ frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(windowCaption());
-    setWindowIcon(programIcon());
+    // Decoding every drawn size of the icon costs about as much as building the rest of
+    // the window; the program's start-up has given it to the application already.
+    if (QApplication::windowIcon().isNull())
+        setWindowIcon(programIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(verdana(8.25));
@@ -161,7 +165,7 @@ void frmMain::load()
 {
     for (const ProfileTopic& topic : profileTopics())
         topicList_->addItem(topic.text);
-    panels_[0]->raise();
+    bringToFront(0);
     fillSignProfile();
     fillBoxes();
     topicList_->setCurrentRow(0);
@@ -179,7 +183,21 @@ void frmMain::fillBoxes()
 void frmMain::showTopic(int position)
 {
     if (position >= 0 && position < kTopicCount)
-        panels_[position]->raise();
+        bringToFront(position);
+}
+
+// Only the panel in front is shown. Shown behind it, every other panel would lay out its
+// long text at start-up and paint for nobody; hidden, each keeps its text, caret and
+// scroll position, and the keyboard cannot wander into a panel nobody sees.
+void frmMain::bringToFront(int position)
+{
+    QGroupBox* front = panels_[position];
+    front->show();
+    front->raise();
+    for (QGroupBox* panel : panels_) {
+        if (panel != front)
+            panel->hide();
+    }
 }
 
 void frmMain::showAbout()

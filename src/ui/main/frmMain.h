@@ -40,6 +40,7 @@ private:
     void bindLink(QAction* action, LinkTarget target);
     void load();
     void fillBoxes();
+    void bringToFront(int position);
 
     Platform& platform_;
     QListWidget* topicList_ = nullptr;
