@@ -33,6 +33,9 @@ int positive(const char* text)
 int main(int argc, char* argv[])
 {
     using namespace qvz::bench;
+    // Every mode measures the offscreen platform unless told otherwise.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     const char* mode = argc > 1 ? argv[1] : "";
     const int reps = positive(optionValue(argc, argv, "--reps", "200"));
     if (std::strcmp(mode, "startup") == 0)
