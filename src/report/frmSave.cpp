@@ -11,6 +11,7 @@
 #include "report/modRTB.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/LinkLabel.h"
+#include "ui/common/Placement.h"
 #include "ui/common/Twips.h"
 
 #include <QDir>
@@ -18,7 +19,6 @@
 #include <QIcon>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextEdit>
 
 namespace qvz {
@@ -106,8 +106,7 @@ void frmSave::setUpWindow()
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(twipsSize(7725, 7860));
     setFont(verdana(8.25));
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
 }
 
 void frmSave::addLinks()

@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/LinkLabel.h"
+#include "ui/common/Placement.h"
 #include "ui/common/Twips.h"
 #include "ui/exit/ReferralForm.h"
 #include "ui/exit/SupportMessages.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 
 namespace qvz {
 
@@ -64,15 +64,6 @@ void shrinkFontToFit(QWidget* widget)
         font.setPointSizeF(font.pointSizeF() - 0.25);
         widget->setFont(font);
     }
-}
-
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setAccessibleName(text);
-    label->setGeometry(rect);
-    return label;
 }
 
 } // namespace
@@ -199,8 +190,7 @@ void frmNagScreen2::showEvent(QShowEvent* event)
 {
     if (!centred_) {
         centred_ = true;
-        if (const QScreen* screen = this->screen())
-            move(screen->availableGeometry().center() - rect().center());
+        centreOnScreen(*this);
     }
     QWidget::showEvent(event);
 }

@@ -4,6 +4,7 @@
 #include "links/LinkTarget.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/LinkLabel.h"
+#include "ui/common/Placement.h"
 #include "ui/common/Twips.h"
 #include "ui/main/MainTexts.h"
 
@@ -42,15 +43,6 @@ QString homeBusinessOffer()
     const QString offer = fullBrandOfferText();
     const int lastSentence = offer.lastIndexOf(QLatin1String(". "));
     return lastSentence < 0 ? offer : offer.left(lastSentence + 1);
-}
-
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setAccessibleName(text);
-    label->setGeometry(rect);
-    return label;
 }
 
 // The host is chosen at build time, so a link may need more room than its box; it

@@ -6,6 +6,7 @@
 #include "report/frmSave.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/LinkLabel.h"
+#include "ui/common/Placement.h"
 #include "ui/common/ProgramIcon.h"
 #include "ui/common/Twips.h"
 #include "ui/exit/frmNagScreen2.h"
@@ -20,7 +21,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 
 namespace qvz {
 
@@ -222,12 +222,10 @@ void frmMain::closeEvent(QCloseEvent* event)
 void frmMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (centred_ || !screen())
+    if (centred_)
         return;
     centred_ = true;
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen()->availableGeometry().center());
-    move(frame.topLeft());
+    centreOnScreen(*this);
 }
 
 } // namespace qvz
