@@ -12,6 +12,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/Placement.h"
+#include "ui/common/ProgramIcon.h"
 #include "ui/common/Twips.h"
 
 #include <QDir>
@@ -101,7 +102,7 @@ void frmSave::setUpWindow()
 {
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(windowCaption());
-    setWindowIcon(QIcon(QStringLiteral(":/icon-32.png")));
+    setWindowIcon(programIcon());
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(twipsSize(7725, 7860));

@@ -7,6 +7,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/Placement.h"
+#include "ui/common/ProgramIcon.h"
 #include "ui/common/Twips.h"
 #include "ui/exit/ReferralForm.h"
 #include "ui/exit/SupportMessages.h"
@@ -22,8 +23,6 @@
 namespace qvz {
 
 namespace {
-
-const char* const programIconPath = ":/icon-32.png";
 
 const QColor navy(0, 0, 128);
 const QColor boardBlue(0, 0, 192);
@@ -103,12 +102,11 @@ void frmNagScreen2::addCaption()
     lblNagScreen2Caption_->setFont(msSansSerif(18));
     lblNagScreen2Caption_->adjustSize();
 
-    const QPixmap icon{QLatin1String(programIconPath)};
-    setWindowIcon(QIcon(icon));
+    setWindowIcon(programIcon());
     picNagscreen2Icon_ =
         addLabel(this, "picNagscreen2Icon", QString(), twipsRect(360, 120, 540, 540));
     picNagscreen2Icon_->setAccessibleName(applicationTitle() + QStringLiteral(" icon"));
-    picNagscreen2Icon_->setPixmap(icon);
+    picNagscreen2Icon_->setPixmap(programIconPicture());
 }
 
 void frmNagScreen2::addSupportMessage()

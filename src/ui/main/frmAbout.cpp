@@ -5,6 +5,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/Placement.h"
+#include "ui/common/ProgramIcon.h"
 #include "ui/common/Twips.h"
 #include "ui/main/MainTexts.h"
 
@@ -20,8 +21,6 @@ namespace qvz {
 namespace {
 
 const QColor orange(255, 128, 0);
-
-const char* const programIconPath = ":/icon-32.png";
 
 QString description()
 {
@@ -84,7 +83,7 @@ void frmAbout::setUpWindow()
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(windowCaption());
-    setWindowIcon(QIcon(QLatin1String(programIconPath)));
+    setWindowIcon(programIcon());
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(twipsSize(7140, 4365));
@@ -100,7 +99,7 @@ void frmAbout::addPicture()
 {
     auto* picture = addLabel(this, "Picture1", QString(), twipsRect(150, 90, 480, 480));
     picture->setAccessibleName(applicationTitle() + QStringLiteral(" icon"));
-    picture->setPixmap(QPixmap(QLatin1String(programIconPath)));
+    picture->setPixmap(programIconPicture());
 }
 
 void frmAbout::addTexts()

@@ -81,10 +81,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(windowCaption());
-    // Decoding every drawn size of the icon costs about as much as building the rest of
-    // the window; the program's start-up has given it to the application already.
-    if (QApplication::windowIcon().isNull())
-        setWindowIcon(programIcon());
+    setWindowIcon(programIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(verdana(8.25));
