@@ -17,7 +17,6 @@
 
 #include <QDir>
 #include <QGroupBox>
-#include <QIcon>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextEdit>

@@ -15,7 +15,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>

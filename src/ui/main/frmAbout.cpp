@@ -10,7 +10,6 @@
 #include "ui/main/MainTexts.h"
 
 #include <QFrame>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>

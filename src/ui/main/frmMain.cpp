@@ -15,7 +15,6 @@
 #include "ui/main/TopicPanels.h"
 #include "ui/main/frmAbout.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLayout>
 #include <QListWidget>
