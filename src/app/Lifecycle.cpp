@@ -51,8 +51,11 @@ void startApplication(Platform& platform)
 
 void exitProgram(Platform& platform)
 {
-    const auto windows = QApplication::topLevelWidgets();
-    for (const QPointer<QWidget> window : windows) {
+    // Guard every window before closing any: a close may take other windows with it.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        windows << window;
+    for (const QPointer<QWidget>& window : windows) {
         if (window && window->isVisible())
             window->close();
     }
