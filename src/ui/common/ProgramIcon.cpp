@@ -10,8 +10,10 @@ QIcon programIcon()
     const QIcon shared = QApplication::windowIcon();
     if (!shared.isNull())
         return shared;
+    // Qt decodes each file as it is added. Captions and task bars use the small sizes;
+    // the large ones serve the desktop's launchers, which read the installed files.
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : {16, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icon-%1.png").arg(size), QSize(size, size));
     return icon;
 }

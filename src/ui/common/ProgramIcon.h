@@ -5,7 +5,7 @@
 
 namespace qvz {
 
-// The program icon in every size it is drawn at, for window captions and task bars.
+// The program icon in the sizes window captions and task bars use.
 // Once start-up has given it to the application, that decoded copy is shared.
 QIcon programIcon();
 
