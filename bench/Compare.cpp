@@ -130,7 +130,11 @@ int runCompare(int argc, char* argv[], int pairs, int repetitions)
 {
     QApplication app(argc, argv);
     QTemporaryDir settings;
-    QTemporaryDir runtime; // private, for the instance lock
+    // A private runtime folder for the instance lock, in memory where the system has such
+    // a folder, as a desktop session's runtime folder is.
+    QTemporaryDir runtime(QDir(QStringLiteral("/dev/shm")).exists()
+                              ? QStringLiteral("/dev/shm/qvz-bench-XXXXXX")
+                              : QDir::tempPath() + QStringLiteral("/qvz-bench-XXXXXX"));
     if (!settings.isValid() || !runtime.isValid() || !writeQuietSettings(settings.path()))
         return 1;
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
