@@ -1,0 +1,84 @@
+#include "links/LinkTarget.h"
+#include "platform/QtPlatform.h"
+#include "support/FakePlatform.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+#include <QtTest>
+
+using namespace qvz;
+
+// Records the addresses the desktop services hand to the browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+class tst_Links : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyDestinationHasItsAddress_data()
+    {
+        QTest::addColumn<LinkTarget>("target");
+        QTest::addColumn<QString>("pathAndQuery");
+        QTest::newRow("home") << LinkTarget::HomePage << "/qv-free-zodiqa/ssd.php?page=home-page";
+        QTest::newRow("help") << LinkTarget::HelpPage
+                              << "/qv-free-zodiqa/ssd.php?page=help-web-page";
+        QTest::newRow("download") << LinkTarget::DownloadPage
+                                  << "/qv-free-zodiqa/ssd.php?page=download-web-page";
+        QTest::newRow("donate") << LinkTarget::DonatePage << "/qv-free-zodiqa/ssd.php?page=donate";
+        QTest::newRow("fully branded")
+            << LinkTarget::FullyBrandedPage << "/qv-free-zodiqa/ssd.php?page=fully-branded";
+        QTest::newRow("co-brand") << LinkTarget::CoBrandPage
+                                  << "/qv-free-zodiqa/ssd.php?page=co-brand";
+        QTest::newRow("softwares")
+            << LinkTarget::SoftwaresPage << "/qv-free-zodiqa/ssd.php?page=orvanesoftwares";
+        QTest::newRow("forum") << LinkTarget::SignForumPage << "/libra_-_september_21_-_october_20";
+        QTest::newRow("daily") << LinkTarget::DailyHoroscopePage << "/libra_-_daily_horoscope";
+    }
+
+    // Each opening hands exactly the catalogue address over, every time it is asked.
+    void everyDestinationHasItsAddress()
+    {
+        QFETCH(LinkTarget, target);
+        QFETCH(QString, pathAndQuery);
+        const QString expected = QLatin1String("http://") + siteHost() + pathAndQuery;
+        QCOMPARE(linkAddress(target), expected);
+
+        FakePlatform platform;
+        openLink(platform, target);
+        openLink(platform, target);
+        QCOMPARE(platform.openedAddresses, QStringList({expected, expected}));
+        QCOMPARE(platform.calls.size(), 2);
+    }
+
+    void aCallersAddressPassesUnchanged()
+    {
+        FakePlatform platform;
+        const QString address = QStringLiteral("http://example.org/a b?x=1&y=%41#frag");
+        openLink(platform, address);
+        QCOMPARE(platform.openedAddresses, QStringList{address});
+    }
+
+    void theRealPlatformHandsTheAddressToTheDesktop()
+    {
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
+        QtPlatform platform;
+        openLink(platform, LinkTarget::DonatePage);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+
+        QCOMPARE(catcher.urls.size(), 1);
+        QCOMPARE(catcher.urls.constFirst().toString(QUrl::FullyEncoded),
+                 linkAddress(LinkTarget::DonatePage));
+    }
+};
+
+QTEST_MAIN(tst_Links)
+#include "tst_links.moc"
