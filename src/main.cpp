@@ -8,6 +8,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setDesktopFileName(QStringLiteral(QVZ_APP_ID));
     QApplication::setWindowIcon(qvz::programIcon());
     qvz::installFontSubstitutes();
     qvz::QtPlatform platform;
