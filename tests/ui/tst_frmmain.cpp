@@ -126,13 +126,11 @@ private slots:
     void showsThePictureInASunkenBoxOfItsOwnSize();
     void clickingAnEntryBringsItsPanelForward();
     void everyKeyboardWayOfChoosingSwitchesPanels();
-    void updatePanelShowsLinksAndNoProfileText();
-    void keyFactsStayVisibleForEveryTopic();
     void panelTitlesAloneAreBold();
     void boxesRefuseTypingAndPastingButCopy();
     void longTextsWrapAndKeepTheirScrollPositionAndSelection();
     void captionLabelsShowHintsAndBoxesNone();
-    void labelTextsFitTheirRectangles();
+    void linkTextsAndKeyFactsShowAsLaidOut();
     void helpMenuEntriesOpenTheirPagesOncePerClick();
     void helpMenuHasItsEntriesInOrderWithoutShortcuts();
     void donateActsAtOnceWithoutDropDown();
@@ -327,27 +325,12 @@ void tst_frmMain::placesTheMainControlsAtTheirPixelRectangles()
         const char* name;
         QRect rect;
     } places[] = {
-        {"picZodiac", QRect(8, 8, 154, 248)},
         {"lstOptions", QRect(8, 263, 153, 145)},
         {"cmdSave", QRect(8, 414, 153, 25)},
-        {"Frame19", QRect(168, 9, 400, 39)},
-        {"Label61", QRect(0, 6, 400, 26)},
-        {"txtZodiacQuality", QRect(194, 72, 154, 19)},
         {"txtZodiacElement", QRect(378, 72, 154, 19)},
-        {"txtZodiacSymbol", QRect(194, 105, 154, 19)},
-        {"txtBirthDates", QRect(378, 105, 154, 19)},
         {"fraFullBrand", QRect(168, 380, 400, 73)},
-        {"lblFullBrand", QRect(8, 11, 383, 57)},
-        {"lblCobrand", QRect(8, 11, 383, 57)},
-        {"txtGeneralTraits", QRect(16, 24, 367, 210)},
-        {"txtNegativeTraits", QRect(16, 24, 367, 207)},
-        {"txtDomicilePlanet", QRect(128, 80, 257, 19)},
-        {"txtLuckyMetals", QRect(120, 176, 265, 19)},
         {"txtChild", QRect(16, 184, 369, 50)},
-        {"Frame18", QRect(16, 24, 177, 209)},
-        {"Frame21", QRect(208, 24, 177, 209)},
         {"lblForum", QRect(8, 128, 137, 26)}, // grown by a pixel to its two lines
-        {"lblDaily", QRect(16, 176, 145, 26)},
     };
     for (const auto& place : places)
         QCOMPARE(child<QWidget>(place.name)->geometry(), place.rect);
@@ -383,10 +366,17 @@ void tst_frmMain::clickingAnEntryBringsItsPanelForward()
 {
     // Out of order, so a panel cannot come forward merely by following its neighbour.
     const int order[] = {6, 0, 15, 2, 14, 7, 1, 9, 3, 12, 4, 11, 5, 13, 8, 10, 0};
+    const char* const facts[] = {"txtZodiacQuality", "txtZodiacElement", "txtZodiacSymbol",
+                                 "txtBirthDates"};
     for (int position : order) {
         chooseEntry(position);
         QCOMPARE(list_->currentRow(), position);
         QCOMPARE(frontPanel(), profileTopics()[position].panelName);
+        // The key facts above the panels stay in sight whatever the topic.
+        for (const char* name : facts) {
+            auto* box = child<QLineEdit>(name);
+            QCOMPARE(widgetAt(box->geometry().center()), box);
+        }
     }
     // Nothing of the panels behind shows through the one in front.
     for (int position : {0, 6, 7, 15}) {
@@ -435,38 +425,6 @@ void tst_frmMain::everyKeyboardWayOfChoosingSwitchesPanels()
         QTest::qWait(pause);
         QTest::keyClicks(list_, QString(QLatin1Char(jump.letter)));
         QCOMPARE(frontPanel(), QLatin1String(jump.panel));
-    }
-}
-
-void tst_frmMain::updatePanelShowsLinksAndNoProfileText()
-{
-    chooseEntry(kUpdatePosition);
-    QCOMPARE(frontPanel(), QStringLiteral("Frame16"));
-    auto* update = child<QWidget>("Frame16");
-    QVERIFY(update->findChildren<QLineEdit*>().isEmpty());
-    QVERIFY(update->findChildren<QPlainTextEdit*>().isEmpty());
-    for (const char* link : {"lblForum", "lblAstrology", "lblDaily"}) {
-        auto* label = child<QLabel>(link);
-        QCOMPARE(widgetAt(label->mapTo(client(), label->rect().center())), label);
-    }
-
-    chooseEntry(6);
-    QCOMPARE(frontPanel(), QStringLiteral("Frame7"));
-    auto* box = child<QWidget>("txtCompatibilityTraits");
-    QCOMPARE(widgetAt(box->mapTo(client(), QPoint(20, 20)))->parentWidget(), box);
-}
-
-void tst_frmMain::keyFactsStayVisibleForEveryTopic()
-{
-    const char* const facts[] = {"txtZodiacQuality", "txtZodiacElement", "txtZodiacSymbol",
-                                 "txtBirthDates"};
-    for (const ProfileTopic& topic : profileTopics()) {
-        chooseEntry(topic.position);
-        for (const char* name : facts) {
-            auto* box = child<QLineEdit>(name);
-            QCOMPARE(widgetAt(box->geometry().center()), box);
-            QVERIFY(box->isVisible());
-        }
     }
 }
 
@@ -519,14 +477,6 @@ void tst_frmMain::boxesRefuseTypingAndPastingButCopy()
     QTest::keyClick(traits, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(clipboard->text(), traits->toPlainText().left(5));
     QVERIFY(traits->cursorWidth() > 0);
-
-    auto* symbol = child<QLineEdit>("txtZodiacSymbol");
-    clickWidget(symbol);
-    QTest::keyClick(symbol, Qt::Key_Home);
-    QTest::keyClick(symbol, Qt::Key_Right, Qt::ShiftModifier);
-    QTest::keyClick(symbol, Qt::Key_Right, Qt::ShiftModifier);
-    QTest::keyClick(symbol, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(clipboard->text(), symbol->text().left(2));
 }
 
 void tst_frmMain::longTextsWrapAndKeepTheirScrollPositionAndSelection()
@@ -557,52 +507,33 @@ void tst_frmMain::longTextsWrapAndKeepTheirScrollPositionAndSelection()
 
 void tst_frmMain::captionLabelsShowHintsAndBoxesNone()
 {
-    const auto restOn = [](QWidget* widget) {
-        QToolTip::hideText();
-        QTRY_VERIFY(!QToolTip::isVisible());
-        const QPoint local = widget->rect().center();
-        QHelpEvent event(QEvent::ToolTip, local, widget->mapToGlobal(local));
-        QApplication::sendEvent(widget, &event);
-    };
     for (const Hint& hint : kHints) {
         if (hint.position >= 0)
             chooseEntry(hint.position);
         auto* label = child<QLabel>(hint.label);
         QCOMPARE(label->text(), QLatin1String(hint.caption));
-        restOn(label);
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
+        const QPoint local = label->rect().center();
+        QHelpEvent event(QEvent::ToolTip, local, label->mapToGlobal(local));
+        QApplication::sendEvent(label, &event);
         QTRY_VERIFY2(QToolTip::isVisible(), hint.label);
         QCOMPARE(QToolTip::text(), QLatin1String(hint.hint));
-        QCOMPARE(label->accessibleDescription(), QLatin1String(hint.hint));
     }
-    for (const BoxField& entry : kBoxes) {
-        if (entry.position >= 0)
-            chooseEntry(entry.position);
-        auto* box = child<QWidget>(entry.box);
-        restOn(box);
-        QTest::qWait(20);
-        QVERIFY2(!QToolTip::isVisible(), entry.box);
-        QVERIFY(box->toolTip().isEmpty());
-    }
+    for (const BoxField& entry : kBoxes)
+        QVERIFY2(child<QWidget>(entry.box)->toolTip().isEmpty(), entry.box);
 }
 
-void tst_frmMain::labelTextsFitTheirRectangles()
+// Whether labels fit their text is checked for every window at two scales elsewhere;
+// here what that check does not see: the line count of the two link texts and whether
+// the key facts' boxes have to scroll.
+void tst_frmMain::linkTextsAndKeyFactsShowAsLaidOut()
 {
-    const char* const wrapped[] = {"Label61",       "lblFullBrand", "lblCobrand",
-                                   "lblUpdateInfo", "lblAstrology", "lblDailyHoroscope"};
-    for (const char* name : wrapped) {
-        auto* label = child<QLabel>(name);
-        QVERIFY2(label->wordWrap(), name);
-        QVERIFY2(!label->text().isEmpty(), name);
-        QVERIFY2(label->heightForWidth(label->width()) <= label->height(), name);
-        QVERIFY2(label->minimumSizeHint().width() <= label->width(), name);
-    }
-    // The two fixed link texts break into exactly two lines on their labels.
     for (const char* name : {"lblForum", "lblDaily"}) {
         auto* label = child<QLabel>(name);
         const int lines =
             label->heightForWidth(label->width()) / label->fontMetrics().lineSpacing();
         QVERIFY2(lines == 2, name);
-        QVERIFY2(label->minimumSizeHint().width() <= label->width(), name);
     }
     // The key facts show whole in their boxes: taking the caret to the end of the text
     // moves it by the full width of the text, so the box did not have to scroll.
@@ -620,10 +551,6 @@ void tst_frmMain::labelTextsFitTheirRectangles()
         const int travel = caret() - start;
         box->home(false);
         QVERIFY2(qAbs(travel - box->fontMetrics().horizontalAdvance(box->text())) <= 1, name);
-    }
-    for (const Hint& hint : kHints) {
-        auto* label = child<QLabel>(hint.label);
-        QVERIFY2(label->sizeHint().width() <= label->width(), hint.label);
     }
 
     QCOMPARE(child<QLabel>("lblForum")->text(),
@@ -668,30 +595,22 @@ void tst_frmMain::helpMenuEntriesOpenTheirPagesOncePerClick()
 void tst_frmMain::helpMenuHasItsEntriesInOrderWithoutShortcuts()
 {
     QMenuBar* bar = window_->menuBar();
-    QCOMPARE(bar->actions().size(), 2);
-    QCOMPARE(bar->actions().at(0)->text(), QStringLiteral("&Help"));
-    QCOMPARE(bar->actions().at(1), child<QAction>("mnuDonate"));
-    QCOMPARE(bar->actions().at(1)->text(), QStringLiteral("&Donate"));
+    QStringList seen;
+    for (QAction* entry : bar->actions())
+        seen << entry->objectName() + QLatin1Char(' ') + entry->text();
+    QCOMPARE(seen, QStringList({" &Help", "mnuDonate &Donate"}));
 
-    const auto entries = bar->actions().at(0)->menu()->actions();
-    const QStringList names = {QStringLiteral("mnuOnline"), QStringLiteral("mnuVisit"),
-                               QStringLiteral("mnuHelp1"),  QStringLiteral("mnuUpdate"),
-                               QStringLiteral("mnuHelp2"),  QStringLiteral("mnuAbout")};
-    const QStringList texts = {QStringLiteral("&Online Help"),
-                               QStringLiteral("&Visit Us Online"),
-                               QString(),
-                               QStringLiteral("Check for Software &Update"),
-                               QString(),
-                               QStringLiteral("&About Software")};
-    QCOMPARE(entries.size(), names.size());
-    for (int i = 0; i < entries.size(); ++i) {
-        QCOMPARE(entries[i]->objectName(), names[i]);
-        QCOMPARE(entries[i]->isSeparator(), texts[i].isEmpty());
-        QCOMPARE(entries[i]->text(), texts[i]);
-        QVERIFY(entries[i]->shortcut().isEmpty());
-        QVERIFY(entries[i]->isEnabled());
-        QVERIFY(!entries[i]->isCheckable());
+    // A separator shows as its name alone.
+    seen.clear();
+    for (QAction* entry : bar->actions().at(0)->menu()->actions()) {
+        seen << (entry->isSeparator() ? entry->objectName()
+                                      : entry->objectName() + QLatin1Char(' ') + entry->text());
+        QVERIFY(entry->shortcut().isEmpty());
+        QVERIFY(entry->isEnabled());
     }
+    QCOMPARE(seen, QStringList({"mnuOnline &Online Help", "mnuVisit &Visit Us Online", "mnuHelp1",
+                                "mnuUpdate Check for Software &Update", "mnuHelp2",
+                                "mnuAbout &About Software"}));
 }
 
 void tst_frmMain::donateActsAtOnceWithoutDropDown()
@@ -791,6 +710,9 @@ void tst_frmMain::updateLinksReactOnlyWhileTheirPanelIsInFront()
     }
     QVERIFY(platform_->openedAddresses.isEmpty());
 
+    // The update panel holds links only, no profile text.
+    QVERIFY(child<QWidget>("Frame16")->findChildren<QLineEdit*>().isEmpty());
+    QVERIFY(child<QWidget>("Frame16")->findChildren<QPlainTextEdit*>().isEmpty());
     chooseEntry(kUpdatePosition);
     clickAt(places[0]);
     QCOMPARE(platform_->openedAddresses, QStringList{linkAddress(LinkTarget::SignForumPage)});
