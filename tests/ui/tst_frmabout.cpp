@@ -37,44 +37,6 @@ QPushButton* okButton(QWidget& window)
     return found;
 }
 
-QColor pixel(const QImage& image, int x, int y)
-{
-    return image.pixelColor(x, y);
-}
-
-// The whole text is on screen: a one-line text is no wider than its label, and a
-// word-wrapped one needs no more height than the label has.
-bool showsWholeText(const QLabel* label)
-{
-    if (label->wordWrap())
-        return label->heightForWidth(label->width()) <= label->height();
-    return label->sizeHint().width() <= label->width() &&
-           label->sizeHint().height() <= label->height();
-}
-
-// Everything that can be read, as the user would see it, in one comparable list.
-QStringList visibleContents(QWidget& window)
-{
-    QStringList contents{window.windowTitle(), QString::number(window.width()),
-                         QString::number(window.height())};
-    for (const QWidget* child : window.findChildren<QWidget*>()) {
-        QString text;
-        if (auto* asLabel = qobject_cast<const QLabel*>(child))
-            text = asLabel->text();
-        else if (auto* asButton = qobject_cast<const QPushButton*>(child))
-            text = asButton->text();
-        const QRect place = child->geometry();
-        contents << QStringLiteral("%1 %2 %3,%4 %5x%6 %7")
-                        .arg(child->objectName(), text)
-                        .arg(place.x())
-                        .arg(place.y())
-                        .arg(place.width())
-                        .arg(place.height())
-                        .arg(child->font().toString());
-    }
-    return contents;
-}
-
 } // namespace
 
 class TestFrmAbout : public QObject {
@@ -99,14 +61,14 @@ private slots:
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
 
         const QImage shot = about.grab().toImage();
-        QCOMPARE(pixel(shot, 3, 285), orange); // bottom left, beside the OK button
-        QCOMPARE(pixel(shot, 470, 5), orange); // top right corner
+        QCOMPARE(shot.pixelColor(3, 285), orange); // bottom left, beside the OK button
+        QCOMPARE(shot.pixelColor(470, 5), orange); // top right corner
         // The black rule spans the whole width, two pixels high, above the button.
         for (int x : {0, 200, about.width() - 1}) {
-            QCOMPARE(pixel(shot, x, 258), QColor(Qt::black));
-            QCOMPARE(pixel(shot, x, 259), QColor(Qt::black));
-            QCOMPARE(pixel(shot, x, 257), orange);
-            QCOMPARE(pixel(shot, x, 260), orange);
+            QCOMPARE(shot.pixelColor(x, 258), QColor(Qt::black));
+            QCOMPARE(shot.pixelColor(x, 259), QColor(Qt::black));
+            QCOMPARE(shot.pixelColor(x, 257), orange);
+            QCOMPARE(shot.pixelColor(x, 260), orange);
         }
 
         // The program icon, when it is built in, is the picture at the top left.
@@ -146,30 +108,21 @@ private slots:
         QVERIFY(!description.contains(QLatin1Char('\n')) &&
                 !description.contains(QLatin1Char('\r')));
 
+        // That texts fit and lie apart is checked for every window elsewhere; the
+        // picture and the rule, which show no text, are checked here.
         const QList<const char*> texts = {"Label2", "Label1", "lblHomePage", "Label3",
                                           "lblCoBrand"};
+        const QList<QWidget*> pictures = {label(about, "Picture1"),
+                                          about.findChild<QWidget*>(QStringLiteral("Line1"))};
         for (const char* name : texts) {
             const QLabel* text = label(about, name);
-            QVERIFY2(showsWholeText(text), name);
-            QVERIFY2(about.rect().contains(text->geometry()), name);
             QCOMPARE(text->palette().color(text->foregroundRole()), QColor(Qt::white));
             QVERIFY2(!text->autoFillBackground(), name);
+            for (QWidget* picture : pictures)
+                QVERIFY2(!picture->geometry().intersects(text->geometry()), name);
         }
         for (const char* link : {"lblHomePage", "lblCoBrand"})
             QVERIFY(label(about, link)->font().underline());
-
-        // Nothing readable lies on top of anything else.
-        QList<QWidget*> parts;
-        for (const char* name : texts)
-            parts << label(about, name);
-        parts << label(about, "Picture1") << okButton(about)
-              << about.findChild<QWidget*>(QStringLiteral("Line1"));
-        for (int i = 0; i < parts.size(); ++i) {
-            for (int j = i + 1; j < parts.size(); ++j) {
-                QVERIFY2(!parts[i]->geometry().intersects(parts[j]->geometry()),
-                         qPrintable(parts[i]->objectName() + " / " + parts[j]->objectName()));
-            }
-        }
         // The details link sits at the right, on the line below the offer.
         QVERIFY(label(about, "lblCoBrand")->y() >= label(about, "Label3")->geometry().bottom());
         QCOMPARE(label(about, "lblCoBrand")->geometry().right(),
@@ -272,13 +225,11 @@ private slots:
     void secondOpeningShowsTheSameContents()
     {
         FakePlatform platform;
-        QStringList first;
         QImage firstShot;
         {
             frmAbout about(platform);
             about.show();
             QVERIFY(QTest::qWaitForWindowExposed(&about));
-            first = visibleContents(about);
             firstShot = about.grab().toImage();
             QTest::mouseClick(label(about, "lblHomePage"), Qt::LeftButton);
             QTest::keyClick(&about, Qt::Key_Escape);
@@ -286,7 +237,6 @@ private slots:
         frmAbout again(platform);
         again.show();
         QVERIFY(QTest::qWaitForWindowExposed(&again));
-        QCOMPARE(visibleContents(again), first);
         QCOMPARE(again.grab().toImage(), firstShot);
     }
 };
