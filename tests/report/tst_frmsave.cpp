@@ -3,6 +3,7 @@
 #include "platform/QtPlatform.h"
 #include "profile/SignProfile.h"
 #include "report/frmSave.h"
+#include "support/ExternalTool.h"
 #include "support/FakePlatform.h"
 #include "ui/common/Twips.h"
 
@@ -28,15 +29,6 @@
 using namespace qvz;
 
 namespace {
-
-QByteArray runTool(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        qWarning() << program << arguments << process.readAllStandardError();
-    return process.readAllStandardOutput();
-}
 
 // What another RTF reader makes of the file, blanks and breaks folded.
 QString rtfText(const QString& path)

@@ -2,6 +2,7 @@
 #include "report/ReportComposer.h"
 #include "report/ReportPrinter.h"
 #include "report/ReportView.h"
+#include "support/ExternalTool.h"
 
 #include <QImage>
 #include <QPrinter>
@@ -13,15 +14,6 @@
 using namespace qvz;
 
 namespace {
-
-QByteArray runTool(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        qWarning() << program << arguments << process.readAllStandardError();
-    return process.readAllStandardOutput();
-}
 
 // Text as a reader compares it: ligatures spelled out, any run of blanks and line or
 // page breaks one space.
