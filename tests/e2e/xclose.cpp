@@ -1,7 +1,6 @@
 // Asks a window to close the way a window manager's close box does: a
 // WM_DELETE_WINDOW client message. Usage: qvz-xclose WINDOW-ID
 #include <X11/Xlib.h>
-
 #include <cstdio>
 #include <cstdlib>
 
