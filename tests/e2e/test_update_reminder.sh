@@ -28,4 +28,13 @@ press "$reminder" Return
 wait_opened '^http://[^/]+/qv-free-zodiqa/ssd\.php\?page=download-web-page$'
 wait_window "QV Zodiqa v1.75" > /dev/null
 [ "$(setting Duration)" = "$today" ] || fail "the reminder stored '$(setting Duration)'"
+kill -9 "$APP_PID"
+wait_exit "$APP_PID"
+
+# A settings file that is no INI at all neither stops the program nor brings a message.
+head -c 4096 /dev/urandom > "$SETTINGS_FILE"
+start_app
+wait_window "QV Zodiqa v1.75" > /dev/null
+sleep 0.5
+xdotool search --onlyvisible --name '^QV Zodiqa$' > /dev/null && fail "a corrupt settings file brought a message"
 echo "update reminder: ok"
