@@ -22,6 +22,9 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    for log in "$WORK"/app-*.log; do
+        [ -s "$log" ] && { echo "--- $(basename "$log"):"; tail -n 20 "$log"; } >&2
+    done
     exit 1
 }
 
@@ -66,9 +69,13 @@ start_app() {
 }
 
 # wait_window TITLE [SECONDS]: prints the id of a visible window whose title is TITLE.
+# Gives up at once when the program last started has ended.
 wait_window() {
     local title=$1 limit=${2:-20} id
     for _ in $(seq $((limit * 10))); do
+        if [ -n "${APP_STATUS_FILE:-}" ] && [ -s "$APP_STATUS_FILE" ]; then
+            fail "the program ended with status $(cat "$APP_STATUS_FILE") before '$title' appeared"
+        fi
         id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
         if [ -n "$id" ]; then
             echo "$id"
