@@ -22,9 +22,10 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
-    for log in "$WORK"/app-*.log; do
+    for log in "$WORK"/app-*.log "$WORK"/xvfb.log; do
         [ -s "$log" ] && { echo "--- $(basename "$log"):"; tail -n 20 "$log"; } >&2
     done
+    [ -n "${XVFB_PID:-}" ] && ! kill -0 "$XVFB_PID" 2> /dev/null && echo "--- Xvfb has ended" >&2
     exit 1
 }
 
@@ -45,7 +46,9 @@ export QT_QPA_PLATFORM=xcb
 SETTINGS_FILE=$XDG_CONFIG_HOME/QVFreeZodiqa/QVFreeZodiqa.ini
 
 exec 3> "$WORK/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp > "$WORK/xvfb.log" 2>&1 &
+# -noreset: by default the server resets when its last client goes, and refuses the
+# next one meanwhile; tests that kill the program and start it again would then fail.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset > "$WORK/xvfb.log" 2>&1 &
 XVFB_PID=$!
 exec 3>&-
 for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
