@@ -6,11 +6,6 @@ namespace qvz {
 
 namespace {
 
-QString scriptPage(const char* page)
-{
-    return pageFolderAddress() + QLatin1String("ssd.php?page=") + QLatin1String(page);
-}
-
 QString rootPage(const char* path)
 {
     return QLatin1String("http://") + siteHost() + QLatin1String(path);
@@ -28,23 +23,33 @@ QString pageFolderAddress()
     return QLatin1String("http://") + siteHost() + QLatin1String("/qv-free-zodiqa/");
 }
 
+QString scriptPageAddress(const char* page)
+{
+    return pageFolderAddress() + QLatin1String("ssd.php?page=") + QLatin1String(page);
+}
+
+QString visitBoardCaption()
+{
+    return QStringLiteral("Click Here To Visit ") + siteHost() + QStringLiteral(" Now");
+}
+
 QString linkAddress(LinkTarget target)
 {
     switch (target) {
     case LinkTarget::HomePage:
-        return scriptPage("home-page");
+        return scriptPageAddress("home-page");
     case LinkTarget::HelpPage:
-        return scriptPage("help-web-page");
+        return scriptPageAddress("help-web-page");
     case LinkTarget::DownloadPage:
-        return scriptPage("download-web-page");
+        return scriptPageAddress("download-web-page");
     case LinkTarget::DonatePage:
-        return scriptPage("donate");
+        return scriptPageAddress("donate");
     case LinkTarget::FullyBrandedPage:
-        return scriptPage("fully-branded");
+        return scriptPageAddress("fully-branded");
     case LinkTarget::CoBrandPage:
-        return scriptPage("co-brand");
+        return scriptPageAddress("co-brand");
     case LinkTarget::SoftwaresPage:
-        return scriptPage("orvanesoftwares");
+        return scriptPageAddress("orvanesoftwares");
     case LinkTarget::SignForumPage:
         return rootPage("/libra_-_september_21_-_october_20");
     case LinkTarget::DailyHoroscopePage:

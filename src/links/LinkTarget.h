@@ -27,6 +27,12 @@ QString siteHost();
 // "http://" + host + "/qv-free-zodiqa/": the folder that holds the program's pages.
 QString pageFolderAddress();
 
+// A page of the program's page script: the folder's "ssd.php?page=" + page.
+QString scriptPageAddress(const char* page);
+
+// "Click Here To Visit " + host + " Now": the invitation to the maker's board.
+QString visitBoardCaption();
+
 QString linkAddress(LinkTarget target);
 
 // Hands the address to the browser and returns at once; a failure changes nothing.

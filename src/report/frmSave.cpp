@@ -116,10 +116,7 @@ void frmSave::addLinks()
                              twipsRect(1755, 0, 4200, 195));
     connect(board, &LinkLabel::clicked, this, &frmSave::Label14_Click);
 
-    auto* visit =
-        addTopLink(this, "Label3",
-                   QStringLiteral("Click Here To Visit ") + siteHost() + QStringLiteral(" Now"),
-                   twipsRect(1867, 240, 3990, 195));
+    auto* visit = addTopLink(this, "Label3", visitBoardCaption(), twipsRect(1867, 240, 3990, 195));
     connect(visit, &LinkLabel::clicked, this, &frmSave::Label3_Click);
 }
 

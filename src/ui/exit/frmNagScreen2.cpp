@@ -118,8 +118,7 @@ void frmNagScreen2::addSupportMessage()
 
 void frmNagScreen2::addVisitBox()
 {
-    const QString caption =
-        QStringLiteral("Click Here To Visit ") + siteHost() + QStringLiteral(" Now");
+    const QString caption = visitBoardCaption();
     Check1_ = new QCheckBox(caption, this);
     Check1_->setObjectName(QStringLiteral("Check1"));
     Check1_->setAccessibleName(caption);

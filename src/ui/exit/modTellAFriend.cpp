@@ -57,8 +57,7 @@ QString referralAddress(const ReferralRequest& request)
     // taf1 to taf6, in this order.
     const QString values[] = {request.senderName, request.senderEmail, request.message,
                               request.friendName, request.friendEmail, pageFolderAddress()};
-    QString address = QLatin1String("http://") + siteHost() +
-                      QLatin1String("/qv-free-zodiqa/ssd.php?page=qvos-refer-a-friend");
+    QString address = scriptPageAddress("qvos-refer-a-friend");
     int number = 0;
     for (const QString& value : values)
         address += QStringLiteral("&taf%1=").arg(++number) + encoded(value);
