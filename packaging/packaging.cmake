@@ -3,12 +3,7 @@
 
 include(GNUInstallDirs)
 
-# The reverse-DNS name under which the desktop entry, the icons and the AppStream
-# metadata are installed; software centres tie the three together through it.
-set(QVZ_APP_ID "example.orvanesoftwares.QVZodiqa")
 set(QVZ_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
-# Wayland compositors match the running program to its desktop entry by this name.
-target_compile_definitions(QVFreeZodiqa PRIVATE QVZ_APP_ID="${QVZ_APP_ID}")
 
 # The executable keeps its file name: it is also the name of the settings file.
 install(TARGETS QVFreeZodiqa RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

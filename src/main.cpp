@@ -1,3 +1,4 @@
+#include "AppInfo.h"
 #include "app/Lifecycle.h"
 #include "platform/QtPlatform.h"
 #include "ui/common/Fonts.h"
@@ -8,6 +9,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // Wayland compositors match the running program to its desktop entry by this name.
     QApplication::setDesktopFileName(QStringLiteral(QVZ_APP_ID));
     QApplication::setWindowIcon(qvz::programIcon());
     qvz::installFontSubstitutes();

@@ -1,6 +1,6 @@
 #include "app/Lifecycle.h"
 
-#include "app/AppInfo.h"
+#include "AppInfo.h"
 #include "app/UpdateReminder.h"
 #include "platform/Platform.h"
 #include "ui/main/frmMain.h"

@@ -1,6 +1,6 @@
 #include "app/UpdateReminder.h"
 
-#include "app/AppInfo.h"
+#include "AppInfo.h"
 #include "app/ShortDate.h"
 #include "links/LinkTarget.h"
 #include "platform/Platform.h"

@@ -1,5 +1,6 @@
 #include "links/LinkTarget.h"
 
+#include "AppInfo.h"
 #include "platform/Platform.h"
 
 namespace qvz {

@@ -1,6 +1,6 @@
 #include "report/frmSave.h"
 
-#include "app/AppInfo.h"
+#include "AppInfo.h"
 #include "links/LinkTarget.h"
 #include "platform/Platform.h"
 #include "profile/SignProfile.h"

@@ -1,4 +1,4 @@
-#include "app/AppInfo.h"
+#include "AppInfo.h"
 #include "app/Lifecycle.h"
 #include "platform/QtPlatform.h"
 #include "support/FakePlatform.h"
@@ -97,7 +97,7 @@ private slots:
                               QStringLiteral("message: Application is already running"),
                               QStringLiteral("exit: 0")}));
         const MessageRequest& message = platform.messages.constFirst();
-        QCOMPARE(message.caption, QStringLiteral("QV Zodiqa"));
+        QCOMPARE(message.caption, QStringLiteral(QVZ_APP_NAME));
         QCOMPARE(message.icon, MessageIcon::Information);
         QCOMPARE(message.buttons, MessageButtons::Ok);
         QVERIFY(visibleWindows().isEmpty());

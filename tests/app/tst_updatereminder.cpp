@@ -1,3 +1,4 @@
+#include "AppInfo.h"
 #include "app/ShortDate.h"
 #include "app/UpdateReminder.h"
 #include "links/LinkTarget.h"
@@ -125,7 +126,7 @@ void tst_UpdateReminder::messageIsTheUpdateQuestion()
 
     QCOMPARE(platform.messages.size(), 1);
     const MessageRequest& message = platform.messages.first();
-    QCOMPARE(message.caption, QStringLiteral("QV Zodiqa"));
+    QCOMPARE(message.caption, QStringLiteral(QVZ_APP_NAME));
     QCOMPARE(message.text, kMessage);
     QCOMPARE(message.icon, MessageIcon::Information);
     QCOMPARE(message.buttons, MessageButtons::YesNo);

@@ -1,7 +1,12 @@
 # Shared set-up of the whole-process tests: a private Xvfb display, private HOME and
 # XDG folders, and a stand-in xdg-open that records every address it is given.
 # Source it with the program's path as $1 and qvz-xclose's as $2. Every wait is bounded.
+# The program's identity comes from CMake through CTest's environment (QVZ_APP_NAME, ...).
 set -euo pipefail
+
+: "${QVZ_APP_NAME:?set by CTest}" "${QVZ_VERSION:?set by CTest}" "${QVZ_EXECUTABLE:?set by CTest}"
+# Caption of every window of the program.
+CAPTION="$QVZ_APP_NAME v$QVZ_VERSION"
 
 APP=$(readlink -f "$1")
 XCLOSE=$(readlink -f "$2")
@@ -43,7 +48,7 @@ export PATH=$WORK/bin:$PATH
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM DESKTOP_SESSION XDG_CURRENT_DESKTOP
 export QT_QPA_PLATFORM=xcb
 
-SETTINGS_FILE=$XDG_CONFIG_HOME/QVFreeZodiqa/QVFreeZodiqa.ini
+SETTINGS_FILE=$XDG_CONFIG_HOME/$QVZ_EXECUTABLE/$QVZ_EXECUTABLE.ini
 
 exec 3> "$WORK/display"
 # -noreset: by default the server resets when its last client goes, and refuses the

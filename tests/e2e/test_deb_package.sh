@@ -5,8 +5,7 @@
 # removed again however the test ends. Installing needs root: skipped (77) otherwise.
 set -euo pipefail
 
-PACKAGE=qv-zodiqa
-INSTALLED=/usr/bin/QVFreeZodiqa
+INSTALLED=/usr/bin/${QVZ_EXECUTABLE:?set by CTest}
 RESOURCES=$(readlink -f "$(dirname "$0")/../../resources")
 
 skip() {
@@ -16,6 +15,14 @@ skip() {
 
 [ "$(id -u)" -eq 0 ] || skip "installing a package needs root"
 command -v apt-get > /dev/null || skip "this system has no apt-get"
+
+# The program sits in the build folder, or one level below it with multi-config generators.
+BUILD_DIR=$(dirname "$(readlink -f "$1")")
+[ -f "$BUILD_DIR/CPackConfig.cmake" ] || BUILD_DIR=$(dirname "$BUILD_DIR")
+[ -f "$BUILD_DIR/CPackConfig.cmake" ] || { echo "FAIL: no CPackConfig.cmake near $1" >&2; exit 1; }
+PACKAGE=$(sed -n 's/^set(CPACK_PACKAGE_NAME "\(.*\)")$/\1/p' "$BUILD_DIR/CPackConfig.cmake")
+[ -n "$PACKAGE" ] || { echo "FAIL: no package name in $BUILD_DIR/CPackConfig.cmake" >&2; exit 1; }
+
 if dpkg-query -W -f='${Status}' "$PACKAGE" 2> /dev/null | grep -q 'install ok installed'; then
     skip "$PACKAGE is installed already, and this test would remove it"
 fi
@@ -23,11 +30,6 @@ fi
 for tool in cpack desktop-file-validate appstreamcli; do
     command -v "$tool" > /dev/null || { echo "FAIL: $tool is missing (scripts/install-deps)" >&2; exit 1; }
 done
-
-# The program sits in the build folder, or one level below it with multi-config generators.
-BUILD_DIR=$(dirname "$(readlink -f "$1")")
-[ -f "$BUILD_DIR/CPackConfig.cmake" ] || BUILD_DIR=$(dirname "$BUILD_DIR")
-[ -f "$BUILD_DIR/CPackConfig.cmake" ] || { echo "FAIL: no CPackConfig.cmake near $1" >&2; exit 1; }
 
 source "$(dirname "$0")/lib.sh" "$INSTALLED" "$2"
 
@@ -70,7 +72,7 @@ mapfile -t desktops < <(dpkg -L "$PACKAGE" | grep '^/usr/share/applications/.*\.
 desktop=${desktops[0]}
 desktop-file-validate "$desktop" || fail "desktop-file-validate $desktop"
 entry() { sed -n "s/^$1=//p" "$desktop"; }
-[ "$(entry Name)" = "QV Zodiqa" ] || fail "desktop Name is '$(entry Name)'"
+[ "$(entry Name)" = "$QVZ_APP_NAME" ] || fail "desktop Name is '$(entry Name)'"
 [ "$(command -v "$(entry Exec)")" = "$INSTALLED" ] || fail "desktop Exec '$(entry Exec)' is not $INSTALLED"
 
 mapfile -t metainfos < <(dpkg -L "$PACKAGE" | grep '^/usr/share/metainfo/.*\.metainfo\.xml$')
@@ -81,7 +83,7 @@ appstreamcli validate --no-net "$metainfo" > "$WORK/appstream.log" 2>&1 ||
 launchable=$(sed -n 's|.*<launchable type="desktop-id">\([^<]*\)</launchable>.*|\1|p' "$metainfo")
 [ "$launchable" = "$(basename "$desktop")" ] ||
     fail "AppStream launches '$launchable', the entry is $(basename "$desktop")"
-grep -q '<release version="1.75"' "$metainfo" || fail "AppStream has no release 1.75"
+grep -q "<release version=\"$QVZ_VERSION\"" "$metainfo" || fail "AppStream has no release $QVZ_VERSION"
 
 # Every drawn icon size is in the theme under the entry's icon name, unchanged.
 for drawn in "$RESOURCES"/icon-*.png; do
@@ -94,7 +96,7 @@ done
 # The installed program starts to its main window and keeps its settings under
 # the executable's name.
 start_app
-wait_window "QV Zodiqa v1.75" 30 > /dev/null
+wait_window "$CAPTION" 30 > /dev/null
 [ "$(readlink -f "/proc/$APP_PID/exe")" = "$INSTALLED" ] || fail "the window is not the installed program's"
 [ -f "$SETTINGS_FILE" ] || fail "no settings at $SETTINGS_FILE"
 echo "deb package: ok"

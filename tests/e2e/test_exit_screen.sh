@@ -4,13 +4,13 @@
 source "$(dirname "$0")/lib.sh" "$@"
 
 start_app
-main=$(wait_window "QV Zodiqa v1.75")
+main=$(wait_window "$CAPTION")
 press "$main" alt+d
 wait_opened '^http://[^/]+/qv-free-zodiqa/ssd\.php\?page=donate$'
 [ "$(wc -l < "$OPENED")" -eq 1 ] || fail "Alt+D opened more than one address"
 
 close_window "$main"
-exit_screen=$(wait_other_window "QV Zodiqa v1.75" "$main")
+exit_screen=$(wait_other_window "$CAPTION" "$main")
 xprop -id "$exit_screen" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
     fail "the exit screen does not ask to stay on top"
 sleep 0.5

@@ -4,9 +4,9 @@
 source "$(dirname "$0")/lib.sh" "$@"
 
 start_app
-main=$(wait_window "QV Zodiqa v1.75")
+main=$(wait_window "$CAPTION")
 close_window "$main"
-screen=$(wait_other_window "QV Zodiqa v1.75" "$main")
+screen=$(wait_other_window "$CAPTION" "$main")
 sleep 0.5
 
 # The form's frame starts at (8, 216); its boxes are 225 x 19 pixels.

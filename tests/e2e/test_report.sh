@@ -5,9 +5,9 @@
 source "$(dirname "$0")/lib.sh" "$@"
 
 start_app
-main=$(wait_window "QV Zodiqa v1.75")
+main=$(wait_window "$CAPTION")
 press "$main" alt+s
-report=$(wait_other_window "QV Zodiqa v1.75" "$main")
+report=$(wait_other_window "$CAPTION" "$main")
 
 press "$report" alt+s
 dialog=$(wait_window "Save Your Rashi Details")
@@ -25,10 +25,10 @@ done
 
 press "$report" Escape
 for _ in $(seq 50); do
-    xdotool search --onlyvisible --name '^QV Zodiqa v1.75$' | grep -qx "$report" || break
+    xdotool search --onlyvisible --name "^$CAPTION\$" | grep -qx "$report" || break
     sleep 0.1
 done
-xdotool search --onlyvisible --name '^QV Zodiqa v1.75$' | grep -qx "$report" &&
+xdotool search --onlyvisible --name "^$CAPTION\$" | grep -qx "$report" &&
     fail "Esc did not close the report"
 press "$main" alt+d
 wait_opened 'page=donate$'

@@ -5,14 +5,14 @@ source "$(dirname "$0")/lib.sh" "$@"
 
 start_app
 first=$APP_PID
-wait_window "QV Zodiqa v1.75" > /dev/null
+wait_window "$CAPTION" > /dev/null
 sleep 1
 settings_before=$(cat "$SETTINGS_FILE" 2>/dev/null || echo none)
 
 start_app
 second=$APP_PID
-box=$(wait_window "QV Zodiqa")
-xdotool getwindowname "$box" | grep -qx "QV Zodiqa" || fail "message box caption"
+box=$(wait_window "$QVZ_APP_NAME")
+xdotool getwindowname "$box" | grep -qx "$QVZ_APP_NAME" || fail "message box caption"
 press "$box" Return
 wait_exit "$second"
 [ "$EXIT_STATUS" -eq 0 ] || fail "second instance ended with status $EXIT_STATUS"
@@ -23,6 +23,6 @@ alive "$first" || fail "the first instance ended too"
 kill -9 "$first"
 wait_exit "$first"
 start_app
-wait_window "QV Zodiqa v1.75" > /dev/null
+wait_window "$CAPTION" > /dev/null
 alive "$APP_PID" || fail "a stale lock blocked the next start"
 echo "single instance: ok"

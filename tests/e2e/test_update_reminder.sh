@@ -8,25 +8,25 @@ source "$(dirname "$0")/lib.sh" "$@"
 today=$(date +%-m/%-d/%y)
 
 start_app
-main=$(wait_window "QV Zodiqa v1.75")
+main=$(wait_window "$CAPTION")
 [ "$(setting Duration)" = "$today" ] || fail "first run stored '$(setting Duration)', not $today"
 kill -9 "$APP_PID"
 wait_exit "$APP_PID"
 
 cp "$SETTINGS_FILE" "$WORK/settings.before"
 start_app
-wait_window "QV Zodiqa v1.75" > /dev/null
-xdotool search --onlyvisible --name '^QV Zodiqa$' > /dev/null && fail "a message appeared on the second run"
+wait_window "$CAPTION" > /dev/null
+xdotool search --onlyvisible --name "^$QVZ_APP_NAME\$" > /dev/null && fail "a message appeared on the second run"
 cmp -s "$SETTINGS_FILE" "$WORK/settings.before" || fail "the second run changed the settings"
 kill -9 "$APP_PID"
 wait_exit "$APP_PID"
 
 sed -i "s|^Duration=.*|Duration=$(date -d '20 days ago' +%-m/%-d/%y)|" "$SETTINGS_FILE"
 start_app
-reminder=$(wait_window "QV Zodiqa")
+reminder=$(wait_window "$QVZ_APP_NAME")
 press "$reminder" Return
 wait_opened '^http://[^/]+/qv-free-zodiqa/ssd\.php\?page=download-web-page$'
-wait_window "QV Zodiqa v1.75" > /dev/null
+wait_window "$CAPTION" > /dev/null
 [ "$(setting Duration)" = "$today" ] || fail "the reminder stored '$(setting Duration)'"
 kill -9 "$APP_PID"
 wait_exit "$APP_PID"
@@ -34,7 +34,7 @@ wait_exit "$APP_PID"
 # A settings file that is no INI at all neither stops the program nor brings a message.
 head -c 4096 /dev/urandom > "$SETTINGS_FILE"
 start_app
-wait_window "QV Zodiqa v1.75" > /dev/null
+wait_window "$CAPTION" > /dev/null
 sleep 0.5
-xdotool search --onlyvisible --name '^QV Zodiqa$' > /dev/null && fail "a corrupt settings file brought a message"
+xdotool search --onlyvisible --name "^$QVZ_APP_NAME\$" > /dev/null && fail "a corrupt settings file brought a message"
 echo "update reminder: ok"

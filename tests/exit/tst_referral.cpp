@@ -1,4 +1,4 @@
-#include "app/AppInfo.h"
+#include "AppInfo.h"
 #include "links/LinkTarget.h"
 #include "support/FakePlatform.h"
 #include "support/ReferralReadBack.h"
@@ -174,7 +174,7 @@ void TestReferral::checksRunInOrderWithTheirMessages()
     }
     QCOMPARE(platform.calls, QStringList{QStringLiteral("message: ") + message});
     const MessageRequest& shown = platform.messages.first();
-    QCOMPARE(shown.caption, QStringLiteral("QV Zodiqa"));
+    QCOMPARE(shown.caption, QStringLiteral(QVZ_APP_NAME));
     QCOMPARE(shown.icon, MessageIcon::Critical);
     QCOMPARE(shown.buttons, MessageButtons::Ok);
     QCOMPARE(shown.owner, &screen);

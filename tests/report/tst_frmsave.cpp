@@ -1,4 +1,4 @@
-#include "app/AppInfo.h"
+#include "AppInfo.h"
 #include "links/LinkTarget.h"
 #include "platform/QtPlatform.h"
 #include "profile/SignProfile.h"
@@ -139,7 +139,7 @@ void TestFrmSave::windowIsLaidOutAsDesigned()
     ShownReport report(platform);
     frmSave& window = report.window;
 
-    QCOMPARE(window.windowTitle(), QString("QV Zodiqa v1.75"));
+    QCOMPARE(window.windowTitle(), QStringLiteral(QVZ_APP_NAME " v" QVZ_VERSION));
     QCOMPARE(window.size(), QSize(515, 524));
     QCOMPARE(window.minimumSize(), window.maximumSize());
     QVERIFY(

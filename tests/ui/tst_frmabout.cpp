@@ -1,4 +1,4 @@
-#include "app/AppInfo.h"
+#include "AppInfo.h"
 #include "links/LinkTarget.h"
 #include "support/FakePlatform.h"
 #include "ui/common/Fonts.h"
@@ -52,7 +52,7 @@ private slots:
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
 
-        QCOMPARE(about.windowTitle(), QStringLiteral("QV Zodiqa v1.75"));
+        QCOMPARE(about.windowTitle(), QStringLiteral(QVZ_APP_NAME " v" QVZ_VERSION));
         QCOMPARE(about.size(), QSize(476, 291));
         QCOMPARE(about.minimumSize(), about.maximumSize());
         const Qt::WindowFlags flags = about.windowFlags();
@@ -85,7 +85,7 @@ private slots:
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
 
-        QCOMPARE(label(about, "Label2")->text(), QStringLiteral("QV Zodiqa v1.75"));
+        QCOMPARE(label(about, "Label2")->text(), QStringLiteral(QVZ_APP_NAME " v" QVZ_VERSION));
         QVERIFY(label(about, "Label2")->font().bold());
         QCOMPARE(label(about, "Label2")->font().pointSizeF(), 9.75);
         QCOMPARE(label(about, "lblHomePage")->text(),
@@ -104,7 +104,7 @@ private slots:
         QVERIFY(!label(about, "Label1")->font().bold());
 
         const QString description = label(about, "Label1")->text();
-        QVERIFY(description.startsWith(QStringLiteral("QV Zodiqa ")));
+        QVERIFY(description.startsWith(QStringLiteral(QVZ_APP_NAME " ")));
         QVERIFY(!description.contains(QLatin1Char('\n')) &&
                 !description.contains(QLatin1Char('\r')));
 

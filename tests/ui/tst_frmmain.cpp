@@ -1,3 +1,4 @@
+#include "AppInfo.h"
 #include "links/LinkTarget.h"
 #include "profile/ProfileTopic.h"
 #include "profile/SignProfile.h"
@@ -296,7 +297,7 @@ void tst_frmMain::opensOnTheFirstTopicWithEveryBoxFilled()
 
 void tst_frmMain::isAFixedCentredWindowWithoutMinimiseOrMaximise()
 {
-    QCOMPARE(window_->windowTitle(), QStringLiteral("QV Zodiqa v1.75"));
+    QCOMPARE(window_->windowTitle(), QStringLiteral(QVZ_APP_NAME " v" QVZ_VERSION));
     QVERIFY(!window_->windowIcon().isNull());
     QCOMPARE(client()->size(), QSize(571, 456));
     QCOMPARE(client()->y(), window_->menuBar()->geometry().bottom() + 1);

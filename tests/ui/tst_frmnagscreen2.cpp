@@ -1,4 +1,4 @@
-#include "app/AppInfo.h"
+#include "AppInfo.h"
 #include "links/LinkTarget.h"
 #include "platform/QtPlatform.h"
 #include "support/FakePlatform.h"
@@ -76,9 +76,9 @@ private slots:
         FakePlatform platform;
         frmNagScreen2 screen(platform);
         QCOMPARE(platform.calls, (QStringList{"seed", "random"}));
-        QCOMPARE(screen.windowTitle(), QStringLiteral("QV Zodiqa v1.75"));
+        QCOMPARE(screen.windowTitle(), QStringLiteral(QVZ_APP_NAME " v" QVZ_VERSION));
         QCOMPARE(control<QLabel>(screen, "lblNagScreen2Caption")->text(),
-                 QStringLiteral("QV Zodiqa v1.75"));
+                 QStringLiteral(QVZ_APP_NAME " v" QVZ_VERSION));
         QCOMPARE(control<QLabel>(screen, "lblNagScreen2Caption")->font().pointSizeF(), 18.0);
         const QImage icon(QStringLiteral(":/icon-32.png"));
         QCOMPARE(control<QLabel>(screen, "picNagscreen2Icon")

@@ -1,3 +1,4 @@
+#include "AppInfo.h"
 #include "links/LinkTarget.h"
 #include "support/FakePlatform.h"
 #include "ui/common/Twips.h"
@@ -285,7 +286,7 @@ void TestReferralForm::typedSpacesAreRefusedOnlyInEmailBoxes()
         QCOMPARE(s.focusName(), QLatin1String(name));
         QCOMPARE(s.platform.calls, QStringList(3, spaceMessage));
         for (const MessageRequest& shown : std::as_const(s.platform.messages)) {
-            QCOMPARE(shown.caption, QStringLiteral("QV Zodiqa"));
+            QCOMPARE(shown.caption, QStringLiteral(QVZ_APP_NAME));
             QCOMPARE(shown.icon, MessageIcon::Critical);
             QCOMPARE(shown.buttons, MessageButtons::Ok);
             QCOMPARE(shown.owner, &s.window);

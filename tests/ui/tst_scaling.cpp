@@ -1,5 +1,6 @@
 // Every window at a display scale: 200% unless "--scale <factor>" says otherwise. The
 // factor has to be in place before the application starts, so this test has its own main.
+#include "AppInfo.h"
 #include "profile/ProfileTopic.h"
 #include "support/ProgramWindows.h"
 #include "ui/common/Fonts.h"
@@ -338,7 +339,7 @@ private slots:
         wrapped->setObjectName(QStringLiteral("wrapped"));
         wrapped->setWordWrap(true);
         wrapped->setGeometry(10, 40, 60, caption->height());
-        auto* word = new QLabel(QStringLiteral("www.orvanesoftwares.example"), &window);
+        auto* word = new QLabel(QStringLiteral(QVZ_SITE_HOST), &window);
         word->setObjectName(QStringLiteral("word"));
         word->setWordWrap(true);
         word->setGeometry(10, 80, 60, 100);

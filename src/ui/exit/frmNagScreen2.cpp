@@ -1,6 +1,6 @@
 #include "ui/exit/frmNagScreen2.h"
 
-#include "app/AppInfo.h"
+#include "AppInfo.h"
 #include "app/Lifecycle.h"
 #include "links/LinkTarget.h"
 #include "platform/Platform.h"

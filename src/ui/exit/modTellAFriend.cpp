@@ -1,6 +1,6 @@
 #include "ui/exit/modTellAFriend.h"
 
-#include "app/AppInfo.h"
+#include "AppInfo.h"
 #include "links/LinkTarget.h"
 #include "platform/Platform.h"
 

@@ -1,6 +1,6 @@
 #include "ui/main/frmAbout.h"
 
-#include "app/AppInfo.h"
+#include "AppInfo.h"
 #include "links/LinkTarget.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/LinkLabel.h"

@@ -1,6 +1,6 @@
 #include "ui/main/frmMain.h"
 
-#include "app/AppInfo.h"
+#include "AppInfo.h"
 #include "links/LinkTarget.h"
 #include "profile/SignProfile.h"
 #include "report/frmSave.h"
