@@ -3,10 +3,10 @@
 #include "BenchModes.h"
 #include "QuietPlatform.h"
 #include "profile/SignProfile.h"
-#include "report/ReportPrinter.h"
 #include "report/RtfWriter.h"
-#include "report/frmSave.h"
 #include "ui/common/Fonts.h"
+#include "ui/report/ReportPrinter.h"
+#include "ui/report/frmSave.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

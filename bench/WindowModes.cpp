@@ -2,11 +2,11 @@
 #include "FirstPaint.h"
 #include "app/Lifecycle.h"
 #include "app/ShortDate.h"
-#include "platform/QtPlatform.h"
 #include "platform/SettingsStore.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/ProgramIcon.h"
 #include "ui/common/Twips.h"
+#include "ui/platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QLayout>

@@ -1,8 +1,8 @@
 #include "AppInfo.h"
 #include "app/Lifecycle.h"
-#include "platform/QtPlatform.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/ProgramIcon.h"
+#include "ui/platform/QtPlatform.h"
 
 #include <QApplication>
 

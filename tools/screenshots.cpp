@@ -1,10 +1,10 @@
 // Renders every window of the program to PNG files, for the README and for review.
-#include "platform/QtPlatform.h"
-#include "report/frmSave.h"
 #include "ui/common/Fonts.h"
 #include "ui/exit/frmNagScreen2.h"
 #include "ui/main/frmAbout.h"
 #include "ui/main/frmMain.h"
+#include "ui/platform/QtPlatform.h"
+#include "ui/report/frmSave.h"
 
 #include <QApplication>
 #include <QDir>

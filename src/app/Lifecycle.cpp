@@ -3,11 +3,10 @@
 #include "AppInfo.h"
 #include "app/UpdateReminder.h"
 #include "platform/Platform.h"
+#include "ui/common/ExitProgram.h"
 #include "ui/main/frmMain.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QPointer>
 #include <algorithm>
 #include <cmath>
 
@@ -47,19 +46,6 @@ void startApplication(Platform& platform)
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     mainWindow->show();
     CoBrand_Randomize(platform, *mainWindow);
-}
-
-void exitProgram(Platform& platform)
-{
-    // Guard every window before closing any: a close may take other windows with it.
-    QList<QPointer<QWidget>> windows;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        windows << window;
-    for (const QPointer<QWidget>& window : windows) {
-        if (window && window->isVisible())
-            window->close();
-    }
-    platform.endProcess(0);
 }
 
 void CoBrand_Randomize(Platform& platform, QWidget& mainWindow)

@@ -12,9 +12,6 @@ class Platform;
 // another instance is running, after ending the process through exitProgram).
 void startApplication(Platform& platform);
 
-// Unloads every loaded window, then ends the process with status 0.
-void exitProgram(Platform& platform);
-
 // Brings one of the main window's two promotional labels to the front for the run.
 void CoBrand_Randomize(Platform& platform, QWidget& mainWindow);
 

@@ -1,7 +1,8 @@
 #include "AppInfo.h"
 #include "app/Lifecycle.h"
-#include "platform/QtPlatform.h"
 #include "support/FakePlatform.h"
+#include "ui/common/ExitProgram.h"
+#include "ui/platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QCloseEvent>

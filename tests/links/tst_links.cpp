@@ -1,6 +1,6 @@
 #include "links/LinkTarget.h"
-#include "platform/QtPlatform.h"
 #include "support/FakePlatform.h"
+#include "ui/platform/QtPlatform.h"
 
 #include <QDesktopServices>
 #include <QUrl>

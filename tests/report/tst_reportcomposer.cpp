@@ -1,6 +1,6 @@
 #include "profile/SignProfile.h"
 #include "report/ReportComposer.h"
-#include "report/ReportView.h"
+#include "ui/report/ReportView.h"
 
 #include <QTextBlock>
 #include <QTextEdit>

@@ -1,8 +1,8 @@
 #include "profile/SignProfile.h"
 #include "report/ReportComposer.h"
-#include "report/ReportView.h"
 #include "report/RtfWriter.h"
 #include "support/RtfReadBack.h"
+#include "ui/report/ReportView.h"
 
 #include <QDir>
 #include <QFile>

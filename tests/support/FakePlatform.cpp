@@ -1,5 +1,7 @@
 #include "support/FakePlatform.h"
 
+#include <QPrinter>
+
 namespace qvz {
 
 MessageAnswer FakePlatform::showMessage(const MessageRequest& request)

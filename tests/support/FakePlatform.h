@@ -3,10 +3,11 @@
 #include "platform/Platform.h"
 
 #include <QMap>
-#include <QPrinter>
 #include <QQueue>
 #include <QStringList>
 #include <functional>
+
+class QPrinter;
 
 namespace qvz {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "report/frmSave.h"
 #include "support/FakePlatform.h"
 #include "ui/exit/frmNagScreen2.h"
 #include "ui/main/frmAbout.h"
 #include "ui/main/frmMain.h"
+#include "ui/report/frmSave.h"
 
 #include <QList>
 

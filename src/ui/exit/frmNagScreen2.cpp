@@ -1,9 +1,9 @@
 #include "ui/exit/frmNagScreen2.h"
 
 #include "AppInfo.h"
-#include "app/Lifecycle.h"
 #include "links/LinkTarget.h"
 #include "platform/Platform.h"
+#include "ui/common/ExitProgram.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/Placement.h"

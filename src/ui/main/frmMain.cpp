@@ -3,7 +3,6 @@
 #include "AppInfo.h"
 #include "links/LinkTarget.h"
 #include "profile/SignProfile.h"
-#include "report/frmSave.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/Placement.h"
@@ -14,6 +13,7 @@
 #include "ui/main/ReadOnlyBoxes.h"
 #include "ui/main/TopicPanels.h"
 #include "ui/main/frmAbout.h"
+#include "ui/report/frmSave.h"
 
 #include <QGroupBox>
 #include <QLayout>

@@ -1,4 +1,4 @@
-#include "report/ReportPrinter.h"
+#include "ui/report/ReportPrinter.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>

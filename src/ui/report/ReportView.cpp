@@ -1,4 +1,4 @@
-#include "report/ReportView.h"
+#include "ui/report/ReportView.h"
 
 #include "ui/common/Fonts.h"
 

@@ -1,19 +1,19 @@
-#include "report/frmSave.h"
+#include "ui/report/frmSave.h"
 
 #include "AppInfo.h"
 #include "links/LinkTarget.h"
 #include "platform/Platform.h"
 #include "profile/SignProfile.h"
 #include "report/ReportComposer.h"
-#include "report/ReportPrinter.h"
-#include "report/ReportView.h"
 #include "report/RtfWriter.h"
-#include "report/modRTB.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/Placement.h"
 #include "ui/common/ProgramIcon.h"
 #include "ui/common/Twips.h"
+#include "ui/report/ReportPrinter.h"
+#include "ui/report/ReportView.h"
+#include "ui/report/modRTB.h"
 
 #include <QDir>
 #include <QGroupBox>

@@ -1,4 +1,4 @@
-#include "report/modRTB.h"
+#include "ui/report/modRTB.h"
 
 #include "platform/Platform.h"
 #include "report/WebAddress.h"

@@ -1,10 +1,10 @@
 #include "AppInfo.h"
 #include "links/LinkTarget.h"
-#include "platform/QtPlatform.h"
 #include "support/FakePlatform.h"
 #include "ui/common/Fonts.h"
 #include "ui/exit/SupportMessages.h"
 #include "ui/exit/frmNagScreen2.h"
+#include "ui/platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 #include "AppInfo.h"
 #include "links/LinkTarget.h"
-#include "platform/QtPlatform.h"
 #include "profile/SignProfile.h"
-#include "report/frmSave.h"
 #include "support/ExternalTool.h"
 #include "support/FakePlatform.h"
 #include "ui/common/Twips.h"
+#include "ui/platform/QtPlatform.h"
+#include "ui/report/frmSave.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>

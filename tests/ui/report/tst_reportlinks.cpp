@@ -1,9 +1,9 @@
 #include "links/LinkTarget.h"
 #include "profile/SignProfile.h"
 #include "report/WebAddress.h"
-#include "report/frmSave.h"
-#include "report/modRTB.h"
 #include "support/FakePlatform.h"
+#include "ui/report/frmSave.h"
+#include "ui/report/modRTB.h"
 
 #include <QPointer>
 #include <QTextBlock>

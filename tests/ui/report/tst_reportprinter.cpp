@@ -1,8 +1,8 @@
 #include "profile/SignProfile.h"
 #include "report/ReportComposer.h"
-#include "report/ReportPrinter.h"
-#include "report/ReportView.h"
 #include "support/ExternalTool.h"
+#include "ui/report/ReportPrinter.h"
+#include "ui/report/ReportView.h"
 
 #include <QImage>
 #include <QPrinter>
