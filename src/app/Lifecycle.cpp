@@ -4,9 +4,9 @@
 #include "app/UpdateReminder.h"
 #include "platform/Platform.h"
 #include "ui/common/ExitProgram.h"
+#include "ui/common/LinkLabel.h"
 #include "ui/main/frmMain.h"
 
-#include <QLabel>
 #include <algorithm>
 #include <cmath>
 
@@ -45,15 +45,13 @@ void startApplication(Platform& platform)
     auto* mainWindow = new frmMain(platform);
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     mainWindow->show();
-    CoBrand_Randomize(platform, *mainWindow);
+    CoBrand_Randomize(platform, mainWindow->promotions());
 }
 
-void CoBrand_Randomize(Platform& platform, QWidget& mainWindow)
+void CoBrand_Randomize(Platform& platform, const PromotionLabels& labels)
 {
     coBrandNumber = static_cast<qint16>(drawWholeNumber(platform, 6));
-    const char* front = coBrandNumber % 2 == 1 ? "lblCobrand" : "lblFullBrand";
-    if (auto* label = mainWindow.findChild<QLabel*>(QLatin1String(front)))
-        label->raise();
+    (coBrandNumber % 2 == 1 ? labels.coBrand : labels.fullBrand)->raise();
 }
 
 qint16 intCoBrandRandomNumber()

@@ -14,7 +14,7 @@ std::array<ProfileTopic, kTopicCount> makeTopics()
     };
     std::array<ProfileTopic, kTopicCount> topics;
     for (int i = 0; i < kTopicCount; ++i)
-        topics[i] = {i, QLatin1String(texts[i]), QStringLiteral("Frame%1").arg(i + 1)};
+        topics[i] = {i, QLatin1String(texts[i])};
     return topics;
 }
 

@@ -5,11 +5,10 @@
 
 namespace qvz {
 
-// One entry of the main window's topic list and the panel it brings forward.
+// One entry of the main window's topic list; the panel it brings forward is the window's.
 struct ProfileTopic {
     int position;
-    QString text;      // list text and panel caption
-    QString panelName; // object name of the panel: "Frame1" to "Frame16"
+    QString text; // list text and panel caption
 };
 
 constexpr int kTopicCount = 16;

@@ -2,11 +2,12 @@
 #include "app/Lifecycle.h"
 #include "support/FakePlatform.h"
 #include "ui/common/ExitProgram.h"
+#include "ui/common/LinkLabel.h"
+#include "ui/main/MainControls.h"
 #include "ui/platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QPointer>
 #include <QtTest>
 #include <cmath>
@@ -18,13 +19,14 @@ namespace {
 // Two labels on one rectangle, as in the main window's promotional frame.
 struct PromoWindow {
     QWidget window;
-    QLabel* cobrand = new QLabel(QStringLiteral("co-brand"), &window);
-    QLabel* fullBrand = new QLabel(QStringLiteral("fully branded"), &window);
+    LinkLabel* cobrand =
+        new LinkLabel(QStringLiteral("lblCobrand"), QStringLiteral("co-brand"), Qt::blue, &window);
+    LinkLabel* fullBrand = new LinkLabel(QStringLiteral("lblFullBrand"),
+                                         QStringLiteral("fully branded"), Qt::blue, &window);
+    PromotionLabels labels{fullBrand, cobrand};
 
     PromoWindow()
     {
-        cobrand->setObjectName(QStringLiteral("lblCobrand"));
-        fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
         cobrand->setGeometry(8, 11, 383, 57);
         fullBrand->setGeometry(8, 11, 383, 57);
         window.resize(400, 80);
@@ -169,7 +171,7 @@ private slots:
         FakePlatform platform;
         platform.randomValues.enqueue(value);
 
-        CoBrand_Randomize(platform, promo.window);
+        CoBrand_Randomize(platform, promo.labels);
 
         QCOMPARE(int(intCoBrandRandomNumber()), number);
         QCOMPARE(promo.front()->objectName(), front);
@@ -184,7 +186,7 @@ private slots:
         int cobrandInFront = 0;
         const int runs = 6000;
         for (int i = 0; i < runs; ++i) {
-            CoBrand_Randomize(platform, promo.window);
+            CoBrand_Randomize(platform, promo.labels);
             ++counts[intCoBrandRandomNumber()];
             cobrandInFront += promo.front() == promo.cobrand;
         }

@@ -8,6 +8,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
@@ -21,6 +22,7 @@ struct KeyFact {
     const char* caption;
     const char* hint;
     const char* box;
+    QString SignProfile::*field;
     int labelLeft;
     int labelTop;
     int boxLeft;
@@ -70,7 +72,7 @@ QPushButton* addSaveButton(QWidget* client)
     return button;
 }
 
-void addDiscussionBanner(QWidget* client)
+LinkLabel* addDiscussionBanner(QWidget* client)
 {
     auto* banner = new QFrame(client);
     banner->setObjectName(QStringLiteral("Frame19"));
@@ -88,30 +90,34 @@ void addDiscussionBanner(QWidget* client)
     label->setAlignment(Qt::AlignCenter);
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setGeometry(twipsRect(0, 90, 6000, 390));
+    return label;
 }
 
-void addKeyFacts(QWidget* client)
+ProfileBoxes addKeyFacts(QWidget* client)
 {
     const KeyFact facts[] = {
         {"Label5", "Zodiac Quality", "This signifies the attitude of the people under this sign.",
-         "txtZodiacQuality", 2880, 870, 2910, 1080},
+         "txtZodiacQuality", &SignProfile::zodiacQuality, 2880, 870, 2910, 1080},
         {"Label4", "Zodiac Element", "This describes the human characteristics of this sign.",
-         "txtZodiacElement", 5640, 870, 5670, 1080},
+         "txtZodiacElement", &SignProfile::zodiacElement, 5640, 870, 5670, 1080},
         {"Label3", "Zodiac Symbol", "This signifies the symbol that represents this sign.",
-         "txtZodiacSymbol", 2880, 1380, 2910, 1575},
+         "txtZodiacSymbol", &SignProfile::zodiacSymbol, 2880, 1380, 2910, 1575},
         {"Label2", "Birth Dates", "This gives the date period for this sun sign.", "txtBirthDates",
-         5640, 1380, 5670, 1575},
+         &SignProfile::birthDates, 5640, 1380, 5670, 1575},
     };
+    ProfileBoxes boxes;
     for (const KeyFact& fact : facts) {
         const QString caption = QLatin1String(fact.caption);
         makeCaption(QLatin1String(fact.label), caption, QLatin1String(fact.hint),
                     QPoint(twips(fact.labelLeft), twips(fact.labelTop)), client);
-        makeFactBox(QLatin1String(fact.box), caption,
-                    twipsRect(fact.boxLeft, fact.boxTop, 2310, 285), client);
+        boxes << ProfileBox{makeFactBox(QLatin1String(fact.box), caption,
+                                        twipsRect(fact.boxLeft, fact.boxTop, 2310, 285), client),
+                            fact.field};
     }
+    return boxes;
 }
 
-void addPromotions(QWidget* client)
+PromotionLabels addPromotions(QWidget* client)
 {
     auto* frame = new QGroupBox(client);
     frame->setObjectName(QStringLiteral("fraFullBrand"));
@@ -130,6 +136,7 @@ void addPromotions(QWidget* client)
         // Opaque, so the label in front hides the one behind it completely.
         label->setAutoFillBackground(true);
     }
+    return {fullBrand, coBrand};
 }
 
 } // namespace qvz

@@ -1,17 +1,29 @@
 #pragma once
 
+#include "ui/main/ProfileBoxes.h"
+
 class QListWidget;
 class QPushButton;
 class QWidget;
 
 namespace qvz {
 
-// The fixed parts of the main window's client area around the topic panels.
+class LinkLabel;
+
+// The two promotional labels, lblFullBrand and lblCobrand, on one rectangle: the one
+// in front is the one seen.
+struct PromotionLabels {
+    LinkLabel* fullBrand = nullptr;
+    LinkLabel* coBrand = nullptr;
+};
+
+// The fixed parts of the main window's client area around the topic panels; each
+// returns the controls the window binds.
 void addZodiacPicture(QWidget* client);
 QListWidget* addTopicList(QWidget* client);
 QPushButton* addSaveButton(QWidget* client);
-void addDiscussionBanner(QWidget* client);
-void addKeyFacts(QWidget* client);
-void addPromotions(QWidget* client);
+LinkLabel* addDiscussionBanner(QWidget* client);
+ProfileBoxes addKeyFacts(QWidget* client);
+PromotionLabels addPromotions(QWidget* client);
 
 } // namespace qvz

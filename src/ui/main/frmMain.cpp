@@ -20,47 +20,22 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <algorithm>
+#include <functional>
 
 namespace qvz {
 
 namespace {
 
-struct BoxField {
-    const char* box;
-    QString SignProfile::*field;
-};
-
-// The order in which the boxes are filled at load.
-const BoxField kBoxFields[] = {
-    {"txtBirthDates", &SignProfile::birthDates},
-    {"txtZodiacSymbol", &SignProfile::zodiacSymbol},
-    {"txtZodiacElement", &SignProfile::zodiacElement},
-    {"txtZodiacQuality", &SignProfile::zodiacQuality},
-    {"txtDomicilePlanet", &SignProfile::domicilePlanet},
-    {"txtDetrimentPlanet", &SignProfile::detrimentPlanet},
-    {"txtExaltationPlanet", &SignProfile::exaltationPlanet},
-    {"txtBirthstone", &SignProfile::birthstone},
-    {"txtLuckyColors", &SignProfile::luckyColors},
-    {"txtLuckyNumbers", &SignProfile::luckyNumbers},
-    {"txtLuckyDay", &SignProfile::luckyDay},
-    {"txtLuckyGemstones", &SignProfile::luckyGemstones},
-    {"txtLuckyMetals", &SignProfile::luckyMetals},
-    {"txtFamous", &SignProfile::famousPersonalities},
-    {"txtGeneralTraits", &SignProfile::generalTraits},
-    {"txtPositiveTraits", &SignProfile::positiveTraits},
-    {"txtNegativeTraits", &SignProfile::negativeTraits},
-    {"txtFriendshipTraits", &SignProfile::friendshipTraits},
-    {"txtCompatibilityTraits", &SignProfile::compatibilityTraits},
-    {"txtMother", &SignProfile::motherTraits},
-    {"txtFather", &SignProfile::fatherTraits},
-    {"txtChild", &SignProfile::childTraits},
-    {"txtCommonProfessions", &SignProfile::commonProfessions},
-    {"txtHealthConcerns", &SignProfile::healthConcerns},
-    {"txtFinancialHabits", &SignProfile::financialHabits},
-    {"txtFashionStyle", &SignProfile::fashionStyle},
-    {"txtTravel", &SignProfile::travelHabits},
-    {"txtLoveAndRomance", &SignProfile::loveAndRomance},
-};
+// The boxes get their texts in the order of the profile's fields, which is the order
+// of their declaration and so of their addresses in the record.
+void sortByField(ProfileBoxes& boxes)
+{
+    const SignProfile& profile = signProfile();
+    std::sort(boxes.begin(), boxes.end(), [&profile](const ProfileBox& a, const ProfileBox& b) {
+        return std::less<const QString*>()(&(profile.*a.field), &(profile.*b.field));
+    });
+}
 
 QAction* addMenuEntry(QMenu* menu, const char* name, const QString& text)
 {
@@ -86,7 +61,6 @@ frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
     setFont(verdana(8.25));
     buildMenus();
     buildClientArea();
-    bindLinkLabels();
     load();
 }
 
@@ -102,13 +76,17 @@ void frmMain::buildClientArea()
     addZodiacPicture(client);
     topicList_ = addTopicList(client);
     QPushButton* save = addSaveButton(client);
-    addDiscussionBanner(client);
-    addKeyFacts(client);
-    panels_ = buildTopicPanels(client);
-    addPromotions(client);
+    LinkLabel* banner = addDiscussionBanner(client);
+    boxes_ = addKeyFacts(client);
+    const TopicPanels topics = buildTopicPanels(client);
+    panels_ = topics.panels;
+    boxes_ << topics.boxes;
+    sortByField(boxes_);
+    promotions_ = addPromotions(client);
 
     connect(topicList_, &QListWidget::currentRowChanged, this, &frmMain::showTopic);
     connect(save, &QPushButton::clicked, this, &frmMain::showReport);
+    bindLinkLabels(banner, topics);
 }
 
 void frmMain::buildMenus()
@@ -133,18 +111,14 @@ void frmMain::buildMenus()
     bindLink(donate, LinkTarget::DonatePage);
 }
 
-void frmMain::bindLinkLabels()
+void frmMain::bindLinkLabels(LinkLabel* banner, const TopicPanels& topics)
 {
-    const struct {
-        const char* name;
-        LinkTarget target;
-    } links[] = {
-        {"Label61", LinkTarget::HomePage},       {"lblFullBrand", LinkTarget::FullyBrandedPage},
-        {"lblCobrand", LinkTarget::CoBrandPage}, {"lblForum", LinkTarget::SignForumPage},
-        {"lblAstrology", LinkTarget::HelpPage},  {"lblDaily", LinkTarget::DailyHoroscopePage},
-    };
-    for (const auto& link : links)
-        bindLink(findChild<LinkLabel*>(QLatin1String(link.name)), link.target);
+    bindLink(banner, LinkTarget::HomePage);
+    bindLink(promotions_.fullBrand, LinkTarget::FullyBrandedPage);
+    bindLink(promotions_.coBrand, LinkTarget::CoBrandPage);
+    bindLink(topics.lblForum, LinkTarget::SignForumPage);
+    bindLink(topics.lblAstrology, LinkTarget::HelpPage);
+    bindLink(topics.lblDaily, LinkTarget::DailyHoroscopePage);
 }
 
 void frmMain::bindLink(LinkLabel* label, LinkTarget target)
@@ -170,10 +144,8 @@ void frmMain::load()
 void frmMain::fillBoxes()
 {
     const SignProfile& profile = signProfile();
-    for (const BoxField& entry : kBoxFields) {
-        if (QWidget* box = findChild<QWidget*>(QLatin1String(entry.box)))
-            setBoxText(box, profile.*entry.field);
-    }
+    for (const ProfileBox& entry : boxes_)
+        setBoxText(entry.box, profile.*entry.field);
 }
 
 void frmMain::showTopic(int position)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "profile/ProfileTopic.h"
+#include "ui/main/MainControls.h"
+#include "ui/main/ProfileBoxes.h"
 
 #include <QMainWindow>
 #include <array>
@@ -13,6 +15,7 @@ namespace qvz {
 
 class LinkLabel;
 class Platform;
+struct TopicPanels;
 enum class LinkTarget;
 
 // The main window: the topic list, the sixteen stacked topic panels, the key facts,
@@ -22,6 +25,9 @@ class frmMain : public QMainWindow {
 
 public:
     explicit frmMain(Platform& platform, QWidget* parent = nullptr);
+
+    // The two promotional labels, for the start-up draw that brings one to the front.
+    const PromotionLabels& promotions() const { return promotions_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -35,7 +41,7 @@ private slots:
 private:
     void buildClientArea();
     void buildMenus();
-    void bindLinkLabels();
+    void bindLinkLabels(LinkLabel* banner, const TopicPanels& topics);
     void bindLink(LinkLabel* label, LinkTarget target);
     void bindLink(QAction* action, LinkTarget target);
     void load();
@@ -45,6 +51,8 @@ private:
     Platform& platform_;
     QListWidget* topicList_ = nullptr;
     std::array<QGroupBox*, kTopicCount> panels_{};
+    ProfileBoxes boxes_;
+    PromotionLabels promotions_;
     bool centred_ = false;
 };
 

@@ -25,6 +25,12 @@ using namespace qvz;
 
 namespace {
 
+// The panel of a topic position: Frame1 for the first topic to Frame16 for the last.
+QString panelName(int position)
+{
+    return QStringLiteral("Frame%1").arg(position + 1);
+}
+
 struct BoxField {
     const char* box;
     QString SignProfile::*field;
@@ -237,7 +243,7 @@ QImage tst_frmMain::panelViewAlone(int position)
     QList<QWidget*> hidden;
     for (const ProfileTopic& topic : profileTopics()) {
         if (topic.position != position)
-            hidden << child<QWidget>(qPrintable(topic.panelName));
+            hidden << child<QWidget>(qPrintable(panelName(topic.position)));
     }
     for (QWidget* panel : hidden)
         panel->hide();
@@ -336,7 +342,7 @@ void tst_frmMain::placesTheMainControlsAtTheirPixelRectangles()
     for (const auto& place : places)
         QCOMPARE(child<QWidget>(place.name)->geometry(), place.rect);
     for (const ProfileTopic& topic : profileTopics())
-        QCOMPARE(child<QWidget>(qPrintable(topic.panelName))->geometry(), panelRect());
+        QCOMPARE(child<QWidget>(qPrintable(panelName(topic.position)))->geometry(), panelRect());
 
     // Caption labels stand just above the left end of their box, one line high.
     const char* const pairs[][2] = {{"Label5", "txtZodiacQuality"},
@@ -372,7 +378,7 @@ void tst_frmMain::clickingAnEntryBringsItsPanelForward()
     for (int position : order) {
         chooseEntry(position);
         QCOMPARE(list_->currentRow(), position);
-        QCOMPARE(frontPanel(), profileTopics()[position].panelName);
+        QCOMPARE(frontPanel(), panelName(position));
         // The key facts above the panels stay in sight whatever the topic.
         for (const char* name : facts) {
             auto* box = child<QLineEdit>(name);
@@ -394,9 +400,7 @@ void tst_frmMain::everyKeyboardWayOfChoosingSwitchesPanels()
 {
     list_->setFocus();
     QTRY_VERIFY(list_->hasFocus());
-    const auto panelOfCurrentRow = [this] {
-        return profileTopics()[list_->currentRow()].panelName;
-    };
+    const auto panelOfCurrentRow = [this] { return panelName(list_->currentRow()); };
 
     QTest::keyClick(list_, Qt::Key_Down);
     QCOMPARE(list_->currentRow(), 1);
@@ -432,7 +436,7 @@ void tst_frmMain::everyKeyboardWayOfChoosingSwitchesPanels()
 void tst_frmMain::panelTitlesAloneAreBold()
 {
     for (const ProfileTopic& topic : profileTopics()) {
-        auto* panel = child<QGroupBox>(qPrintable(topic.panelName));
+        auto* panel = child<QGroupBox>(qPrintable(panelName(topic.position)));
         QCOMPARE(panel->title(), topic.text);
         QVERIFY(panel->font().bold());
         QCOMPARE(panel->font().pointSizeF(), 8.25);
