@@ -9,7 +9,7 @@ MessageAnswer QuietPlatform::showMessage(const MessageRequest& request)
     return request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
 }
 
-void QuietPlatform::openAddress(const QString&, QWidget*) {}
+void QuietPlatform::openAddress(const QString&) {}
 
 QDate QuietPlatform::today() const
 {

@@ -66,7 +66,7 @@ void openLink(Platform& platform, LinkTarget target)
 
 void openLink(Platform& platform, const QString& address)
 {
-    platform.openAddress(address, nullptr);
+    platform.openAddress(address);
 }
 
 } // namespace qvz

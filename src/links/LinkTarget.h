@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class QWidget;
-
 namespace qvz {
 
 class Platform;

@@ -39,7 +39,7 @@ public:
     virtual MessageAnswer showMessage(const MessageRequest& request) = 0;
 
     // Hands an address to the desktop's browser; fire and forget.
-    virtual void openAddress(const QString& address, QWidget* owner) = 0;
+    virtual void openAddress(const QString& address) = 0;
 
     virtual QDate today() const = 0;
 

@@ -15,7 +15,7 @@ MessageAnswer FakePlatform::showMessage(const MessageRequest& request)
     return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 
-void FakePlatform::openAddress(const QString& address, QWidget*)
+void FakePlatform::openAddress(const QString& address)
 {
     calls << QStringLiteral("open: ") + address;
     openedAddresses << address;

@@ -34,7 +34,7 @@ public:
     std::function<void(const MessageRequest&)> onMessage;
 
     MessageAnswer showMessage(const MessageRequest& request) override;
-    void openAddress(const QString& address, QWidget* owner) override;
+    void openAddress(const QString& address) override;
     QDate today() const override;
     void seedRandomFromClock() override;
     float nextRandom() override;

@@ -54,7 +54,7 @@ MessageAnswer QtPlatform::showMessage(const MessageRequest& request)
     return MessageAnswer::Ok;
 }
 
-void QtPlatform::openAddress(const QString& address, QWidget*)
+void QtPlatform::openAddress(const QString& address)
 {
     QDesktopServices::openUrl(QUrl(address));
 }

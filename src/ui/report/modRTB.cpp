@@ -149,7 +149,7 @@ private:
         const QString link = state.view->anchorAt(event->position().toPoint());
         const QString address = webAddressToOpen(link.left(maxLinkLength));
         if (!address.isEmpty())
-            state.platform->openAddress(address, state.window);
+            state.platform->openAddress(address);
     }
 
     QTextDocument* document_;

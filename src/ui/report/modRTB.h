@@ -9,7 +9,7 @@ class Platform;
 
 // Makes the web addresses in the report view clickable: every address the view holds is
 // marked as a link whenever its text changes, and a left-button press on a link opens
-// it, owned by the report window. The view and window are remembered process-wide (one
+// it. The view and window are remembered process-wide (one
 // report window exists at a time); each wiring replaces the previous one's.
 void wireReportLinks(Platform& platform, QTextEdit* view, QWidget* window);
 
