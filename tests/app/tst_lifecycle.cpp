@@ -110,11 +110,16 @@ private slots:
     {
         FakePlatform platform;
         remindedToday(platform);
+        platform.randomValues.enqueue(0.5f); // draws 4: the fully branded offer in front
         startApplication(platform);
 
         const QList<QWidget*> windows = visibleWindows();
         QCOMPARE(windows.size(), 1);
         QCOMPARE(windows.constFirst()->objectName(), QStringLiteral("frmMain"));
+        // The draw reaches the main window's own labels, which were built co-brand in front.
+        auto* offers = windows.constFirst()->findChild<QWidget*>(QStringLiteral("fraFullBrand"));
+        QCOMPARE(offers->childAt(offers->rect().center())->objectName(),
+                 QStringLiteral("lblFullBrand"));
         QCOMPARE(windows.constFirst()->windowTitle(), windowCaption());
         QVERIFY(platform.callsOf(QStringLiteral("message")).isEmpty());
         const int seed = platform.calls.indexOf(QStringLiteral("seed"));
