@@ -5,7 +5,7 @@
 
 namespace qvz {
 
-// One entry of the main window's topic list; the panel it brings forward is the window's.
+// One entry of the main window's topic list; the window binds each position to its panel.
 struct ProfileTopic {
     int position;
     QString text; // list text and panel caption
