@@ -1,24 +1,33 @@
 # Two commands on a fresh Debian 12 machine: `make run` and `make test`.
-BUILD ?= build
-CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
-# The same tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer.
-ASAN_BUILD ?= build-asan
-SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
-	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
+# The builds are the presets of CMakePresets.json: `dev` (RelWithDebInfo, in build/)
+# and `sanitizers` (ASan and UBSan, Debug, in build-asan/).
+BUILD := build
+ASAN_BUILD := build-asan
+# Extra cache settings for the dev build, e.g. CMAKE_FLAGS=-DQVZ_SITE_HOST=www.example.org
+CMAKE_FLAGS ?=
 
-.PHONY: run test build configure deps screenshots package bench clean
+.PHONY: run test check-sanitizers check-package build configure deps screenshots package \
+	bench clean
 
 run:
 	@scripts/require-display
 	@$(MAKE) --no-print-directory build
-	$(BUILD)/QVFreeZodiqa
+	. $(BUILD)/generated/identity.sh && exec "$(BUILD)/$$QVZ_EXECUTABLE"
 
+# One build, then every test but the one that installs into the system.
 test: build
-	ctest --test-dir $(BUILD) --output-on-failure --timeout 300 -j2
-	@test -f $(ASAN_BUILD)/build.ninja || cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQVZ_SANITIZE=ON
-	cmake --build $(ASAN_BUILD)
-	$(SANITIZER_ENV) ctest --test-dir $(ASAN_BUILD) -LE e2e --output-on-failure --timeout 300 -j2
+	ctest --preset dev
+
+# The second, slower round CI runs after `make test`: the Debian package installed
+# and removed again (as root; skipped otherwise), then every QTest program once more,
+# built with AddressSanitizer and UndefinedBehaviorSanitizer.
+check-sanitizers: check-package
+	cmake --preset sanitizers
+	cmake --build --preset sanitizers
+	ctest --preset sanitizers
+
+check-package: build
+	ctest --preset package
 
 # Every window at 100% and at 200% display scale, one run each.
 screenshots: build
@@ -27,18 +36,20 @@ screenshots: build
 
 # The Debian package, $(BUILD)/qv-zodiqa_<version>_<arch>.deb.
 package: build
-	cmake --build $(BUILD) --target package
+	cmake --build --preset dev --target package
 
 # Start-up against a bare Qt window, run by run, then the report timings (see README).
 BENCH_PAIRS ?= 15
 bench: build
+	cmake --build --preset dev --target qvz-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/qvz-bench compare --pairs $(BENCH_PAIRS)
 
 build: configure
-	cmake --build $(BUILD)
+	cmake --build --preset dev
 
+# Always configures: cheap when nothing changed, and a changed flag takes effect.
 configure: deps
-	@test -f $(BUILD)/build.ninja || cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	cmake --preset dev $(CMAKE_FLAGS)
 
 deps:
 	@scripts/install-deps
