@@ -5,7 +5,8 @@ include(GNUInstallDirs)
 
 # The reverse-DNS name under which the desktop entry, the icons and the AppStream
 # metadata are installed; software centres tie the three together through it.
-set(QVZ_APP_ID "example.orvanesoftwares.QVZodiqa")
+# Lower case, as AppStream asks of component ids.
+set(QVZ_APP_ID "example.orvanesoftwares.qvzodiqa")
 set(QVZ_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 # Wayland compositors match the running program to its desktop entry by this name.
 target_compile_definitions(QVFreeZodiqa PRIVATE QVZ_APP_ID="${QVZ_APP_ID}")
