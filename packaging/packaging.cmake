@@ -7,6 +7,7 @@ include(GNUInstallDirs)
 # metadata are installed; software centres tie the three together through it.
 # Lower case, as AppStream asks of component ids.
 set(QVZ_APP_ID "example.orvanesoftwares.qvzodiqa")
+set(QVZ_PACKAGE_NAME "qv-zodiqa")
 set(QVZ_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 # Wayland compositors match the running program to its desktop entry by this name.
 target_compile_definitions(QVFreeZodiqa PRIVATE QVZ_APP_ID="${QVZ_APP_ID}")
@@ -29,6 +30,27 @@ if(UNIX AND NOT APPLE)
                 DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
                 RENAME ${QVZ_APP_ID}.png)
     endforeach()
+
+    # What Debian policy asks of every package: the licence, the changelog and a
+    # manual page, the last two compressed with gzip -9n (no name or time stamp in
+    # the header, so two builds give the same bytes).
+    find_program(QVZ_GZIP gzip REQUIRED)
+    set(QVZ_DOC_BUILD_DIR ${CMAKE_CURRENT_BINARY_DIR}/packaging)
+    file(MAKE_DIRECTORY ${QVZ_DOC_BUILD_DIR})
+    set(QVZ_GZIPPED)
+    foreach(name changelog QVFreeZodiqa.1)
+        add_custom_command(OUTPUT ${QVZ_DOC_BUILD_DIR}/${name}.gz
+                           COMMAND ${QVZ_GZIP} -9nc ${QVZ_PACKAGING_DIR}/${name} > ${name}.gz
+                           DEPENDS ${QVZ_PACKAGING_DIR}/${name}
+                           WORKING_DIRECTORY ${QVZ_DOC_BUILD_DIR} VERBATIM)
+        list(APPEND QVZ_GZIPPED ${QVZ_DOC_BUILD_DIR}/${name}.gz)
+    endforeach()
+    add_custom_target(qvz-package-docs ALL DEPENDS ${QVZ_GZIPPED})
+
+    set(QVZ_PACKAGE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/${QVZ_PACKAGE_NAME})
+    install(FILES ${QVZ_PACKAGING_DIR}/copyright ${QVZ_DOC_BUILD_DIR}/changelog.gz
+            DESTINATION ${QVZ_PACKAGE_DOC_DIR})
+    install(FILES ${QVZ_DOC_BUILD_DIR}/QVFreeZodiqa.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 
 if(WIN32)
@@ -40,14 +62,16 @@ if(WIN32)
                  INCLUDE_DIRECTORIES ${QVZ_PACKAGING_DIR}/windows)
 endif()
 
-set(CPACK_PACKAGE_NAME "qv-zodiqa")
+set(CPACK_PACKAGE_NAME ${QVZ_PACKAGE_NAME})
 set(CPACK_PACKAGE_VENDOR "Orvane Softwares")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Zodiac profile of Libra")
+# dpkg indents every line by one space, and Debian keeps lines within 80 columns.
 set(CPACK_PACKAGE_DESCRIPTION
-    "QV Zodiqa presents the profile of the zodiac sun sign Libra: key facts, planets,\n"
-    "lucky charms, and prose on traits, compatibility, family, professions, health,\n"
-    "money, fashion, travel and romance, plus famous people born under the sign.\n"
+    "QV Zodiqa presents the profile of the zodiac sun sign Libra: key facts,\n"
+    "planets, lucky charms, and prose on traits, compatibility, family,\n"
+    "professions, health, money, fashion, travel and romance, plus famous\n"
+    "people born under the sign.\n"
     "The whole profile can be saved as an RTF report and printed.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_STRIP_FILES ON)
