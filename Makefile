@@ -7,7 +7,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:detect_stack_use_aft
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 
-.PHONY: run test build configure deps screenshots package bench clean
+.PHONY: run test lint build configure deps screenshots package bench clean
 
 run:
 	@scripts/require-display
@@ -19,6 +19,12 @@ test: build
 	@test -f $(ASAN_BUILD)/build.ninja || cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQVZ_SANITIZE=ON
 	cmake --build $(ASAN_BUILD)
 	$(SANITIZER_ENV) ctest --test-dir $(ASAN_BUILD) -LE e2e --output-on-failure --timeout 300 -j2
+	@$(MAKE) --no-print-directory lint
+
+# Every file states its copyright and licence (REUSE); scripts/spdx-headers adds
+# the header to files that lack it.
+lint: deps
+	reuse lint
 
 # Every window at 100% and at 200% display scale, one run each.
 screenshots: build
