@@ -13,6 +13,7 @@
 #include "ui/common/LinkLabel.h"
 #include "ui/common/Placement.h"
 #include "ui/common/ProgramIcon.h"
+#include "ui/common/ProgramPalette.h"
 #include "ui/common/Twips.h"
 
 #include <QDir>
@@ -106,6 +107,7 @@ void frmSave::setUpWindow()
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(twipsSize(7725, 7860));
     setFont(verdana(8.25));
+    applyProgramPalette(*this);
     centreOnScreen(*this);
 }
 

@@ -8,6 +8,7 @@
 #include "ui/common/LinkLabel.h"
 #include "ui/common/Placement.h"
 #include "ui/common/ProgramIcon.h"
+#include "ui/common/ProgramPalette.h"
 #include "ui/common/Twips.h"
 #include "ui/exit/ReferralForm.h"
 #include "ui/exit/SupportMessages.h"
@@ -87,6 +88,7 @@ void frmNagScreen2::setUpWindow()
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(twipsSize(11115, 4725));
     setFont(verdana(8.25));
+    applyProgramPalette(*this);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::white);
     setPalette(colours);
