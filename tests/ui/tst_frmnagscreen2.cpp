@@ -216,10 +216,13 @@ private slots:
 
         QTest::mouseClick(link, Qt::LeftButton);
         QTest::mouseClick(link, Qt::LeftButton);
+        // A double click, as the window system delivers it, opens the page once.
+        QTest::mouseDClick(screen.windowHandle(), Qt::LeftButton, {},
+                           link->mapTo(&screen, link->rect().center()));
         const QString softwares = linkAddress(LinkTarget::SoftwaresPage);
-        QCOMPARE(platform.calls, (QStringList{"open: " + softwares, "open: " + softwares}));
+        QCOMPARE(platform.calls, QStringList(3, "open: " + softwares));
         QTest::mouseClick(control(screen, "Label3"), Qt::LeftButton);
-        QCOMPARE(platform.calls.size(), 2);
+        QCOMPARE(platform.calls.size(), 3);
     }
 
     // The second paragraph follows a run of exactly 61 blanks, not a line break.
