@@ -6,6 +6,7 @@
 #include "ui/exit/SupportMessages.h"
 #include "ui/exit/frmNagScreen2.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -182,7 +183,17 @@ private slots:
         QTest::keyClick(box, Qt::Key_Space);
         QCOMPARE(platform.openedAddresses, (QStringList{home, home, home}));
         QVERIFY(!box->isChecked());
-        QCOMPARE(platform.calls.size(), 3);
+        // So do an assistive tool's toggle and press.
+        QAccessibleActionInterface* actions =
+            QAccessible::queryAccessibleInterface(box)->actionInterface();
+        QVERIFY(actions);
+        actions->doAction(QAccessibleActionInterface::toggleAction());
+        QCOMPARE(platform.openedAddresses.size(), 4);
+        QVERIFY(!box->isChecked());
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(platform.openedAddresses.size(), 5);
+        QVERIFY(!box->isChecked());
+        QCOMPARE(platform.calls.size(), 5);
         QVERIFY(screen.isVisible());
     }
 

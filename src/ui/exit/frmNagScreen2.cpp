@@ -129,7 +129,8 @@ void frmNagScreen2::addVisitBox()
     Check1_->setCursor(Qt::PointingHandCursor);
     setColours(Check1_, boardBlue);
     shrinkFontToFit(Check1_);
-    connect(Check1_, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
+    // The value, not the mouse: a key, a click and an assistive tool's toggle all tick it.
+    connect(Check1_, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
 }
 
 void frmNagScreen2::addExitButton()
@@ -200,7 +201,8 @@ void frmNagScreen2::closeEvent(QCloseEvent* event)
     exitProgram(platform_);
 }
 
-// Unticking raises no click, so the box never stays ticked and each tick opens once.
+// Clearing the box changes its value again; that second call finds it clear and does
+// nothing, so the box never stays ticked and each tick opens the page once.
 void frmNagScreen2::Check1_Click()
 {
     if (!Check1_->isChecked())
