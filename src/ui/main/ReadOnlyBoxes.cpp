@@ -1,6 +1,7 @@
 #include "ui/main/ReadOnlyBoxes.h"
 
 #include "ui/common/Twips.h"
+#include "ui/main/ReadOnlyLineEdit.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,11 +19,10 @@ constexpr int kCaptionHeight = twips(195);
 QLineEdit* makeFactBox(const QString& name, const QString& accessibleName, const QRect& rect,
                        QWidget* parent)
 {
-    auto* box = new QLineEdit(parent);
+    auto* box = new ReadOnlyLineEdit(parent);
     box->setObjectName(name);
     box->setAccessibleName(accessibleName);
     box->setGeometry(rect);
-    box->setReadOnly(true);
     // The flat look: a thin line instead of the sunken edge. A style sheet would take
     // "palette(...)" from the desktop rather than the window, so the window's colours are named.
     const QPalette colours = box->palette();
