@@ -121,6 +121,7 @@ private slots:
     void captionsFitTheirBoxes();
     void opensAtTheTopOfTheReport();
     void tabOrderAndAccessKeys();
+    void escKeepsTheNoteAndOnlyTheFocusedButtonTakesEnter();
     void linkLabelsOpenTheirPagesOncePerClick();
     void offerAreaOpensTheCoBrandPage();
     void cancelWritesNothingAndSaysNothing();
