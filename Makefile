@@ -26,10 +26,11 @@ test: build
 lint: deps
 	reuse lint
 
-# Every window at 100% and at 200% display scale, one run each.
+# Every window at 100% and at 200% display scale, and at 100% under a dark desktop palette.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD)/qvz-screenshots $(BUILD)/screenshots/100
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/qvz-screenshots $(BUILD)/screenshots/200
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD)/qvz-screenshots --dark $(BUILD)/screenshots/dark
 
 # The Debian package, $(BUILD)/qv-zodiqa_<version>_<arch>.deb.
 package: build
