@@ -2,6 +2,7 @@
 #include "ui/common/Fonts.h"
 
 #include <QAbstractScrollArea>
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -12,7 +13,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QStyleOption>
