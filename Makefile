@@ -6,8 +6,8 @@ ASAN_BUILD := build-asan
 # Extra cache settings for the dev build, e.g. CMAKE_FLAGS=-DQVZ_SITE_HOST=www.example.org
 CMAKE_FLAGS ?=
 
-.PHONY: run test check-sanitizers check-package build configure deps screenshots package \
-	bench clean
+.PHONY: run test check-sanitizers check-package lint build configure deps screenshots \
+	package bench clean
 
 run:
 	@scripts/require-display
@@ -17,6 +17,7 @@ run:
 # One build, then every test but the one that installs into the system.
 test: build
 	ctest --preset dev
+	@$(MAKE) --no-print-directory lint
 
 # The second, slower round CI runs after `make test`: the Debian package installed
 # and removed again (as root; skipped otherwise), then every QTest program once more,
@@ -29,10 +30,16 @@ check-sanitizers: check-package
 check-package: build
 	ctest --preset package
 
-# Every window at 100% and at 200% display scale, one run each.
+# Every file states its copyright and licence (REUSE); scripts/spdx-headers adds
+# the header to files that lack it.
+lint: deps
+	reuse lint
+
+# Every window at 100% and at 200% display scale, and at 100% under a dark desktop palette.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD)/qvz-screenshots $(BUILD)/screenshots/100
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/qvz-screenshots $(BUILD)/screenshots/200
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD)/qvz-screenshots --dark $(BUILD)/screenshots/dark
 
 # The Debian package, $(BUILD)/qv-zodiqa_<version>_<arch>.deb.
 package: build

@@ -15,6 +15,9 @@ int runBaseline(int argc, char* argv[]);
 // Timings of the report window, RTF writing and printing inside one process.
 int runInProcess(int argc, char* argv[], int repetitions);
 
+// Typing into the report window after pasting notes of several sizes.
+int runTyping(int argc, char* argv[]);
+
 // Starts the two window modes alternately as child processes, then times in-process.
 int runCompare(int argc, char* argv[], int pairs, int repetitions);
 

@@ -9,6 +9,7 @@ namespace {
 const char* const kUsage = "usage: qvz-bench startup [--settings FOLDER]\n"
                            "       qvz-bench baseline\n"
                            "       qvz-bench inprocess [--reps N]\n"
+                           "       qvz-bench typing [--chars N [--one-paragraph]]\n"
                            "       qvz-bench compare [--pairs N] [--reps N]\n"
                            "Run with QT_QPA_PLATFORM=offscreen.\n";
 
@@ -45,6 +46,8 @@ int main(int argc, char* argv[])
         return runBaseline(argc, argv);
     if (std::strcmp(mode, "inprocess") == 0)
         return runInProcess(argc, argv, reps);
+    if (std::strcmp(mode, "typing") == 0)
+        return runTyping(argc, argv);
     if (std::strcmp(mode, "compare") == 0)
         return runCompare(argc, argv, positive(optionValue(argc, argv, "--pairs", "15")), reps);
     std::fputs(kUsage, stderr);

@@ -79,6 +79,17 @@ QList<AddressSpan> findWebAddresses(const QString& text)
     return spans;
 }
 
+AddressSpan addressSearchSpan(const QString& text, int from, int to)
+{
+    // The characters the address body excludes, so both agree on what ends an address.
+    static const QRegularExpression ends(QStringLiteral(R"([\s<>"])"),
+                                         QRegularExpression::UseUnicodePropertiesOption);
+    const int start = from > 0 ? int(text.lastIndexOf(ends, from - 1)) + 1 : 0;
+    const int end = to < text.size() ? int(text.indexOf(ends, to)) : -1;
+    const int stop = end < 0 ? int(text.size()) : end;
+    return {start, stop - start};
+}
+
 QString webAddressToOpen(const QString& linkText)
 {
     static const QRegularExpression whole(QRegularExpression::anchoredPattern(addressBody()),

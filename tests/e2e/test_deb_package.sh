@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Debian package, as a user gets it: built with cpack from this build folder,
-# installed with apt, its desktop entry and AppStream metadata valid and tied
-# together, and the installed program starting to its main window. The package is
-# removed again however the test ends. Installing needs root: skipped (77) otherwise.
+# passed by lintian, installed with apt, its desktop entry and AppStream metadata
+# valid and tied together, its manual page readable by man, and the installed
+# program starting to its main window. The package is removed again however the
+# test ends. Installing needs root: skipped (77) otherwise.
 set -euo pipefail
 
 INSTALLED=/usr/bin/${QVZ_EXECUTABLE:?set by CTest}
@@ -27,7 +28,7 @@ if dpkg-query -W -f='${Status}' "$PACKAGE" 2> /dev/null | grep -q 'install ok in
     skip "$PACKAGE is installed already, and this test would remove it"
 fi
 [ -e "$INSTALLED" ] && skip "$INSTALLED exists already and is not this test's to replace"
-for tool in cpack desktop-file-validate appstreamcli; do
+for tool in cpack lintian man desktop-file-validate appstreamcli; do
     command -v "$tool" > /dev/null || { echo "FAIL: $tool is missing (scripts/install-deps)" >&2; exit 1; }
 done
 
@@ -57,6 +58,9 @@ cpack --config "$BUILD_DIR/CPackConfig.cmake" -B "$WORK/deb" > "$WORK/cpack.log"
     fail "cpack: $(cat "$WORK/cpack.log")"
 debs=("$WORK"/deb/"$PACKAGE"_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single $PACKAGE .deb: ${debs[*]}"
+# What Debian asks of a package: copyright, changelog, manual page, description.
+lintian --fail-on error,warning "${debs[0]}" > "$WORK/lintian.log" 2>&1 ||
+    fail "lintian: $(cat "$WORK/lintian.log")"
 "${APT[@]}" install "${debs[0]}" > "$WORK/install.log" 2>&1 ||
     fail "apt-get install: $(cat "$WORK/install.log")"
 
@@ -78,8 +82,17 @@ entry() { sed -n "s/^$1=//p" "$desktop"; }
 mapfile -t metainfos < <(dpkg -L "$PACKAGE" | grep '^/usr/share/metainfo/.*\.metainfo\.xml$')
 [ ${#metainfos[@]} -eq 1 ] || fail "expected one AppStream file: ${metainfos[*]}"
 metainfo=${metainfos[0]}
-appstreamcli validate --no-net "$metainfo" > "$WORK/appstream.log" 2>&1 ||
+# Pedantic too; the one remark allowed is that the id's first label, the reserved
+# name "example", is no real top-level domain.
+appstreamcli validate --no-net --pedantic "$metainfo" > "$WORK/appstream.log" 2>&1 ||
     fail "appstreamcli validate: $(cat "$WORK/appstream.log")"
+remarks=$(grep -E '^[EWIP]: ' "$WORK/appstream.log" | grep -v ': cid-maybe-not-rdns ' || true)
+[ -z "$remarks" ] || fail "appstreamcli validate --pedantic: $(cat "$WORK/appstream.log")"
+id=$(sed -n 's|.*<id>\([^<]*\)</id>.*|\1|p' "$metainfo")
+[ "$id" = "${QVZ_APP_ID:?set by CTest}" ] || fail "the AppStream id '$id' is not $QVZ_APP_ID"
+for name in "$(basename "$desktop" .desktop)" "$(basename "$metainfo" .metainfo.xml)" "$(entry Icon)"; do
+    [ "$name" = "$id" ] || fail "'$name' among the installed names differs from the AppStream id '$id'"
+done
 launchable=$(sed -n 's|.*<launchable type="desktop-id">\([^<]*\)</launchable>.*|\1|p' "$metainfo")
 [ "$launchable" = "$(basename "$desktop")" ] ||
     fail "AppStream launches '$launchable', the entry is $(basename "$desktop")"
@@ -93,10 +106,24 @@ for drawn in "$RESOURCES"/icon-*.png; do
     cmp -s "$drawn" "$themed" || fail "$themed is missing or differs from $drawn"
 done
 
+# The manual page is where man looks and formats without a complaint from groff.
+[ "$(man -w "$QVZ_EXECUTABLE")" = "/usr/share/man/man1/$QVZ_EXECUTABLE.1.gz" ] ||
+    fail "man finds no $QVZ_EXECUTABLE(1)"
+MANWIDTH=200 man --warnings "$QVZ_EXECUTABLE" > "$WORK/man.txt" 2> "$WORK/man.log" &&
+    [ ! -s "$WORK/man.log" ] || fail "man $QVZ_EXECUTABLE: $(cat "$WORK/man.log")"
+
 # The installed program starts to its main window and keeps its settings under
-# the executable's name.
+# the executable's name; the manual page names the files it keeps as they are.
 start_app
 wait_window "$CAPTION" 30 > /dev/null
 [ "$(readlink -f "/proc/$APP_PID/exe")" = "$INSTALLED" ] || fail "the window is not the installed program's"
 [ -f "$SETTINGS_FILE" ] || fail "no settings at $SETTINGS_FILE"
+grep -qx '\[Settings\]' "$SETTINGS_FILE" && grep -q '^Duration=' "$SETTINGS_FILE" ||
+    fail "no Duration in group Settings: $(cat "$SETTINGS_FILE")"
+locks=("$XDG_RUNTIME_DIR"/*.lock)
+[ ${#locks[@]} -eq 1 ] && [ -f "${locks[0]}" ] || fail "expected one instance lock: ${locks[*]}"
+for documented in "~/.config/${SETTINGS_FILE#"$XDG_CONFIG_HOME"/}" "[Settings]" Duration \
+    "\$XDG_RUNTIME_DIR/$(basename "${locks[0]}")"; do
+    grep -qF -- "$documented" "$WORK/man.txt" || fail "the manual page does not name $documented"
+done
 echo "deb package: ok"

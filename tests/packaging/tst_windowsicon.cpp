@@ -67,7 +67,7 @@ private slots:
 
     void resourceNamesTheIconBesideIt()
     {
-        QFile rc(windowsFolder() + QStringLiteral("/qvzodiqa.rc"));
+        QFile rc(windowsFolder() + QStringLiteral("/qvzodiqa.rc.in"));
         QVERIFY2(rc.open(QIODevice::ReadOnly), qPrintable(rc.errorString()));
         const QString text = QString::fromUtf8(rc.readAll());
 

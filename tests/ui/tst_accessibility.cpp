@@ -2,14 +2,25 @@
 #include "ui/common/Fonts.h"
 
 #include <QAbstractScrollArea>
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
+#include <QScrollBar>
+#include <QStyleOption>
+#include <QTextBlock>
+#include <QTextEdit>
 #include <QtTest>
+#include <algorithm>
+#include <cmath>
 
 using namespace qvz;
 
@@ -109,6 +120,227 @@ void walkMenuEntries(QAccessibleInterface* menu, const QString& path, QStringLis
     }
 }
 
+// A dark desktop theme as Qt takes it over from, for instance, GNOME's dark style.
+QPalette darkDesktopPalette()
+{
+    QPalette dark(QColor(0x35, 0x35, 0x35)); // light text on dark grey, shades derived
+    dark.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
+    dark.setColor(QPalette::AlternateBase, QColor(0x2e, 0x2e, 0x2e));
+    dark.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xe4));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::ToolTipBase, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::ToolTipText, Qt::white);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(0x91, 0x91, 0x91));
+    return dark;
+}
+
+// WCAG 2 relative luminance of an sRGB colour, and the contrast ratio of two colours.
+double luminance(QRgb colour)
+{
+    const auto linear = [](int channel) {
+        const double value = channel / 255.0;
+        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) +
+           0.0722 * linear(qBlue(colour));
+}
+
+double contrast(QRgb first, QRgb second)
+{
+    const double one = luminance(first);
+    const double other = luminance(second);
+    return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
+}
+
+// A text drawn in the rectangle of the picture: its background is the colour most of the
+// rectangle has, and its colour the one that stands out most from that.
+double textContrast(const QImage& picture, const QRect& rect)
+{
+    const qreal scale = picture.devicePixelRatio();
+    const QRect pixels =
+        QRectF(QPointF(rect.topLeft()) * scale, QSizeF(rect.size()) * scale).toAlignedRect() &
+        picture.rect();
+    QHash<QRgb, int> counts;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x)
+            ++counts[picture.pixel(x, y)];
+    }
+    QRgb background = 0;
+    int most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most) {
+            most = it.value();
+            background = it.key();
+        }
+    }
+    double highest = 1.0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        highest = std::max(highest, contrast(it.key(), background));
+    return highest;
+}
+
+QImage picture(QWidget* widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Where a text is drawn in a room, by the alignment it is drawn with.
+QRect textIn(const QWidget* widget, const QRect& room, int flags, const QString& text)
+{
+    return widget->fontMetrics().boundingRect(room, flags, text) & room;
+}
+
+QRect buttonText(QAbstractButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const bool box = qobject_cast<QCheckBox*>(button);
+    const QRect room = button->style()->subElementRect(
+        box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, button);
+    const int alignment = box ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter;
+    return textIn(button, room, alignment | Qt::TextShowMnemonic, button->text());
+}
+
+QRect groupBoxTitle(const QGroupBox* box)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.lineWidth = 1;
+    option.textAlignment = box->alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    return box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel,
+                                        box);
+}
+
+template <typename Menu> QList<QRect> entryRects(const Menu* menu)
+{
+    QList<QRect> entries;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator())
+            entries << menu->actionGeometry(action).adjusted(2, 2, -2, -2);
+    }
+    return entries;
+}
+
+// Where each text of a control is drawn, in the control's own coordinates. The report
+// view's runs are measured on their own.
+QList<QRect> textRects(QWidget* widget)
+{
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
+        return {
+            textIn(label, label->contentsRect(), int(label->alignment()) | wrap, label->text())};
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        return {buttonText(button)};
+    if (auto* box = qobject_cast<QGroupBox*>(widget))
+        return {box->title().isEmpty() ? QRect() : groupBoxTitle(box)};
+    // Inside the frame, which may take the highlight colour while the box has the focus.
+    if (qobject_cast<QLineEdit*>(widget))
+        return {widget->rect().adjusted(3, 3, -3, -3)};
+    if (auto* page = qobject_cast<QPlainTextEdit*>(widget))
+        return {page->viewport()->geometry().adjusted(2, 2, -2, -2)};
+    if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        QList<QRect> rows;
+        for (int row = 0; row < list->count(); ++row)
+            rows << (list->visualItemRect(list->item(row)).translated(list->viewport()->pos()) &
+                     list->viewport()->geometry());
+        return rows;
+    }
+    if (auto* bar = qobject_cast<QMenuBar*>(widget))
+        return entryRects(bar);
+    if (auto* menu = qobject_cast<QMenu*>(widget))
+        return entryRects(menu);
+    return {};
+}
+
+// The about window's white on orange is its design, 2.5 : 1 at most: under any palette it
+// keeps that. Every other text reaches the 4.5 : 1 that small text needs.
+double requiredContrast(const QWidget* widget)
+{
+    if (widget->window()->objectName() == QLatin1String("frmAbout") &&
+        qobject_cast<const QLabel*>(widget))
+        return contrast(qRgb(255, 255, 255), qRgb(255, 128, 0));
+    return 4.5;
+}
+
+struct ContrastWalk {
+    explicit ContrastWalk(const QString& paletteName) : palette(paletteName) {}
+
+    QString palette;
+    QSet<QString> measured;
+    QMap<QString, double> faults; // the lowest contrast of each text below what it needs
+
+    void check(const QWidget* widget, double ratio, const QString& what = QString())
+    {
+        const QString own = widget->objectName().isEmpty()
+                                ? QLatin1String(widget->metaObject()->className())
+                                : widget->objectName();
+        const QString name = widget->window()->objectName() + QLatin1Char(' ') + own + what;
+        measured.insert(name);
+        if (ratio < requiredContrast(widget) && (!faults.contains(name) || ratio < faults[name]))
+            faults[name] = ratio;
+    }
+
+    QStringList faultTexts() const
+    {
+        QStringList texts;
+        for (auto it = faults.cbegin(); it != faults.cend(); ++it)
+            texts << QStringLiteral("%1 under the %2 palette: %3 : 1")
+                         .arg(it.key(), palette)
+                         .arg(it.value(), 0, 'f', 2);
+        return texts;
+    }
+
+    // Every text shown in the window as it is now, the window itself included.
+    void walk(QWidget* window)
+    {
+        const QImage shot = picture(window);
+        QList<QWidget*> widgets = window->findChildren<QWidget*>();
+        widgets.prepend(window);
+        for (QWidget* widget : widgets) {
+            if (!widget->isVisible() || widget->visibleRegion().isEmpty())
+                continue;
+            for (const QRect& rect : textRects(widget)) {
+                if (!rect.isEmpty())
+                    check(widget,
+                          textContrast(shot, rect.translated(widget->mapTo(window, QPoint()))));
+            }
+        }
+    }
+
+    // The first line of each run of the report, scrolled into view; the caret waits at
+    // the end, outside every run.
+    void walkRuns(QTextEdit* view)
+    {
+        view->moveCursor(QTextCursor::End);
+        QTextDocument* document = view->document();
+        QScrollBar* scroll = view->verticalScrollBar();
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            const QPointF corner = document->documentLayout()->blockBoundingRect(block).topLeft();
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment run = it.fragment();
+                if (run.text().trimmed().isEmpty())
+                    continue;
+                const int start = run.position() - block.position();
+                const QTextLine line = block.layout()->lineForTextPosition(start);
+                const int end =
+                    std::min(start + run.length(), line.textStart() + line.textLength());
+                const qreal left = line.cursorToX(start);
+                QRectF rect(left, line.y(), line.cursorToX(end) - left, line.height());
+                rect.translate(corner);
+                scroll->setValue(int(rect.top()));
+                rect.translate(0, -scroll->value());
+                const QString colour = run.charFormat().foreground().color().name();
+                check(view, textContrast(picture(view->viewport()), rect.toAlignedRect()),
+                      QLatin1Char(' ') + colour);
+            }
+        }
+    }
+};
 } // namespace
 
 class TestAccessibility : public QObject {
@@ -194,6 +426,51 @@ private slots:
         QVERIFY(windows.main.findChild<QLabel*>(QStringLiteral("picZodiac"))
                     ->accessibleName()
                     .contains(QLatin1String("picture of the sign Libra"), Qt::CaseInsensitive));
+    }
+
+    // Under the desktop's light palette and under a dark one, every text of every window,
+    // the report's runs and the opened menu stand out from what is drawn behind them.
+    void everyTextIsReadableUnderALightOrADarkPalette()
+    {
+        const QPalette desktop = QApplication::palette();
+        const auto restore = qScopeGuard([&desktop] { QApplication::setPalette(desktop); });
+        ContrastWalk light{QStringLiteral("light")};
+        ContrastWalk dark{QStringLiteral("dark")};
+        for (ContrastWalk* walk : {&light, &dark}) {
+            QApplication::setPalette(walk == &dark ? darkDesktopPalette() : desktop);
+            ProgramWindows windows;
+            QVERIFY(windows.showAll());
+            for (int topic = 0; topic < windows.topicCount(); ++topic) {
+                windows.showTopic(topic);
+                walk->walk(&windows.main);
+            }
+            auto* help = windows.main.findChild<QMenu*>(QStringLiteral("mnuHelpMenu"));
+            help->popup(windows.main.mapToGlobal(QPoint(0, 0)));
+            QVERIFY(QTest::qWaitForWindowExposed(help));
+            walk->walk(help);
+            help->hide();
+            for (QWidget* window :
+                 {static_cast<QWidget*>(&windows.about), static_cast<QWidget*>(&windows.report),
+                  static_cast<QWidget*>(&windows.exitScreen)})
+                walk->walk(window);
+            walk->walkRuns(windows.report.findChild<QTextEdit*>(QStringLiteral("RTB")));
+        }
+        const QStringList faults = light.faultTexts() + dark.faultTexts();
+        for (const QString& fault : faults)
+            qWarning("%s", qPrintable(fault));
+        QVERIFY2(faults.isEmpty(), "texts that do not stand out enough, listed above");
+
+        // The walk reached the links, the banner, the list, the menus, the exit screen's
+        // frames, and the report's runs in all four of its colours.
+        for (const char* name :
+             {"frmMain Label61", "frmMain lblCobrand", "frmMain lblDaily", "frmMain lstOptions",
+              "frmMain txtMother", "frmMain Frame21", "frmMain QMenuBar", "frmAbout lblHomePage",
+              "frmSave Label14", "frmSave lblCobrand", "frmNagScreen2 lblGoToHome",
+              "frmNagScreen2 Check1", "frmNagScreen2 Frame2", "frmNagScreen2 txtName",
+              "mnuHelpMenu mnuHelpMenu"})
+            QVERIFY2(dark.measured.contains(QLatin1String(name)), name);
+        const QStringList names(dark.measured.cbegin(), dark.measured.cend());
+        QCOMPARE(names.filter(QLatin1String("frmSave RTB #")).size(), 4);
     }
 
     void menuEntriesHaveNamesWithoutAccessKeyMarkers()

@@ -34,4 +34,11 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+// The second press of a double click arrives as a double-click event, which a label
+// would treat as one more press: the page would open twice.
+void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
 } // namespace qvz

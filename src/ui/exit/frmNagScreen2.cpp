@@ -8,6 +8,7 @@
 #include "ui/common/LinkLabel.h"
 #include "ui/common/Placement.h"
 #include "ui/common/ProgramIcon.h"
+#include "ui/common/ProgramPalette.h"
 #include "ui/common/Twips.h"
 #include "ui/exit/ReferralForm.h"
 #include "ui/exit/SupportMessages.h"
@@ -87,6 +88,7 @@ void frmNagScreen2::setUpWindow()
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(twipsSize(11115, 4725));
     setFont(verdana(8.25));
+    applyProgramPalette(*this);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::white);
     setPalette(colours);
@@ -127,7 +129,8 @@ void frmNagScreen2::addVisitBox()
     Check1_->setCursor(Qt::PointingHandCursor);
     setColours(Check1_, boardBlue);
     shrinkFontToFit(Check1_);
-    connect(Check1_, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
+    // The value, not the mouse: a key, a click and an assistive tool's toggle all tick it.
+    connect(Check1_, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
 }
 
 void frmNagScreen2::addExitButton()
@@ -198,7 +201,8 @@ void frmNagScreen2::closeEvent(QCloseEvent* event)
     exitProgram(platform_);
 }
 
-// Unticking raises no click, so the box never stays ticked and each tick opens once.
+// Clearing the box changes its value again; that second call finds it clear and does
+// nothing, so the box never stays ticked and each tick opens the page once.
 void frmNagScreen2::Check1_Click()
 {
     if (!Check1_->isChecked())

@@ -1,6 +1,7 @@
 #include "ui/main/ReadOnlyBoxes.h"
 
 #include "ui/common/Twips.h"
+#include "ui/main/ReadOnlyLineEdit.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,14 +19,19 @@ constexpr int kCaptionHeight = twips(195);
 QLineEdit* makeFactBox(const QString& name, const QString& accessibleName, const QRect& rect,
                        QWidget* parent)
 {
-    auto* box = new QLineEdit(parent);
+    auto* box = new ReadOnlyLineEdit(parent);
     box->setObjectName(name);
     box->setAccessibleName(accessibleName);
     box->setGeometry(rect);
-    box->setReadOnly(true);
-    // The flat look: a thin line instead of the sunken edge.
-    box->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(shadow); "
-                                      "padding: 0px; background: palette(base); }"));
+    // The flat look: a thin line instead of the sunken edge. A style sheet would take
+    // "palette(...)" from the desktop rather than the window, so the window's colours are named.
+    const QPalette colours = box->palette();
+    box->setStyleSheet(
+        QStringLiteral("QLineEdit { border: 1px solid %1; padding: 0px; background: %2; color: %3; "
+                       "selection-background-color: %4; selection-color: %5; }")
+            .arg(colours.color(QPalette::Shadow).name(), colours.color(QPalette::Base).name(),
+                 colours.color(QPalette::Text).name(), colours.color(QPalette::Highlight).name(),
+                 colours.color(QPalette::HighlightedText).name()));
     // The narrow key-fact boxes need the room the default text margins would take.
     box->setTextMargins(-2, 0, -2, 0);
     return box;

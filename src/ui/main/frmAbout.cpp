@@ -6,6 +6,7 @@
 #include "ui/common/LinkLabel.h"
 #include "ui/common/Placement.h"
 #include "ui/common/ProgramIcon.h"
+#include "ui/common/ProgramPalette.h"
 #include "ui/common/Twips.h"
 #include "ui/main/MainTexts.h"
 
@@ -87,6 +88,7 @@ void frmAbout::setUpWindow()
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(twipsSize(7140, 4365));
     setFont(verdana(8.25));
+    applyProgramPalette(*this);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, orange);
     colours.setColor(QPalette::WindowText, Qt::white);

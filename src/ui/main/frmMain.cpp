@@ -7,6 +7,7 @@
 #include "ui/common/LinkLabel.h"
 #include "ui/common/Placement.h"
 #include "ui/common/ProgramIcon.h"
+#include "ui/common/ProgramPalette.h"
 #include "ui/common/Twips.h"
 #include "ui/exit/frmNagScreen2.h"
 #include "ui/main/MainControls.h"
@@ -58,6 +59,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
     setWindowIcon(programIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint);
+    applyProgramPalette(*this);
     setFont(verdana(8.25));
     buildMenus();
     buildClientArea();
@@ -93,6 +95,8 @@ void frmMain::buildMenus()
 {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelpMenu"));
+    // The drop-down opens as a window of its own and would not take the window's colours.
+    applyProgramPalette(*help);
     // The drop-down is announced on its own when it opens, so it needs a name too.
     help->setAccessibleName(QStringLiteral("Help"));
     bindLink(addMenuEntry(help, "mnuOnline", QStringLiteral("&Online Help")), LinkTarget::HelpPage);

@@ -10,6 +10,7 @@
 #include "ui/common/LinkLabel.h"
 #include "ui/common/Placement.h"
 #include "ui/common/ProgramIcon.h"
+#include "ui/common/ProgramPalette.h"
 #include "ui/common/Twips.h"
 #include "ui/report/ReportPrinter.h"
 #include "ui/report/ReportView.h"
@@ -17,6 +18,7 @@
 
 #include <QDir>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextEdit>
@@ -82,6 +84,8 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& caption
     button->setObjectName(QLatin1String(name));
     button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
     button->setGeometry(rect);
+    // The window has no default button: Enter presses only the button that has the focus.
+    button->setAutoDefault(false);
     return button;
 }
 
@@ -106,6 +110,7 @@ void frmSave::setUpWindow()
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(twipsSize(7725, 7860));
     setFont(verdana(8.25));
+    applyProgramPalette(*this);
     centreOnScreen(*this);
 }
 
@@ -169,6 +174,21 @@ void frmSave::loadReport()
     wireReportLinks(platform_, RTB_, this);
     fillReportView(*RTB_, composeReport(signProfile()));
     RTB_->moveCursor(QTextCursor::Start);
+}
+
+// Only the close box closes the window, so Esc cannot throw away a note being typed; and
+// with no default button, Enter reaches a button only when that button has the focus.
+void frmSave::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Cancel))
+        return;
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    if (enter && button && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        button->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmSave::cmdSave_Click()

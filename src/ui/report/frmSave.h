@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QGroupBox;
+class QKeyEvent;
 class QPushButton;
 class QTextEdit;
 
@@ -19,6 +20,9 @@ class frmSave : public QDialog {
 
 public:
     explicit frmSave(Platform& platform, QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void setUpWindow();

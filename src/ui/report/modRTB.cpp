@@ -29,25 +29,26 @@ ReportLinkState& linkState()
     return state;
 }
 
-// A stretch of a block, in block positions, and the link it should carry (none when empty).
+// A stretch of the document and the link it should carry (none when empty).
 struct LinkStretch {
     int start;
     int end;
     QString href;
 };
 
-// The whole block cut into stretches: the addresses, and the text between them.
-QList<LinkStretch> wantedLinks(const QString& text)
+// The part of the text cut into stretches: the addresses, and the text between them.
+QList<LinkStretch> wantedLinks(const QString& text, const AddressSpan& part)
 {
     QList<LinkStretch> stretches;
-    int done = 0;
-    for (const AddressSpan& span : findWebAddresses(text)) {
-        stretches << LinkStretch{done, span.start, QString()};
-        stretches << LinkStretch{span.start, span.start + span.length,
-                                 text.mid(span.start, span.length)};
-        done = span.start + span.length;
+    const QString partText = text.mid(part.start, part.length);
+    int done = part.start;
+    for (const AddressSpan& span : findWebAddresses(partText)) {
+        const int start = part.start + span.start;
+        stretches << LinkStretch{done, start, QString()};
+        stretches << LinkStretch{start, start + span.length, partText.mid(span.start, span.length)};
+        done = start + span.length;
     }
-    stretches << LinkStretch{done, int(text.size()), QString()};
+    stretches << LinkStretch{done, part.start + part.length, QString()};
     return stretches;
 }
 
@@ -56,15 +57,19 @@ QString linkOf(const QTextCharFormat& format)
     return format.isAnchor() ? format.anchorHref() : QString();
 }
 
-// The parts of the block whose link differs from what its text asks for.
-QList<LinkStretch> linkChanges(const QTextBlock& block)
+// Where, in the part of the block, the links differ from what its text asks for; in
+// document positions.
+void addLinkChanges(const QTextBlock& block, const QString& text, const AddressSpan& part,
+                    QList<LinkStretch>& changes)
 {
-    QList<LinkStretch> changes;
-    const QList<LinkStretch> wanted = wantedLinks(block.text());
+    const QList<LinkStretch> wanted = wantedLinks(text, part);
+    const int partEnd = part.start + part.length;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         const int start = fragment.position() - block.position();
         const int end = start + fragment.length();
+        if (end <= part.start || start >= partEnd)
+            continue;
         const QString current = linkOf(fragment.charFormat());
         for (const LinkStretch& stretch : wanted) {
             const int from = qMax(start, stretch.start);
@@ -74,7 +79,6 @@ QList<LinkStretch> linkChanges(const QTextBlock& block)
                                        stretch.href};
         }
     }
-    return changes;
 }
 
 // Links keep the colour of their text and are underlined; the text itself never changes.
@@ -88,12 +92,18 @@ QTextCharFormat linkFormat(const QString& href)
 }
 
 // Marks the addresses of the view and answers presses on them. Never swallows an event.
+//
+// Only the words an edit touched are looked at again, so typing costs the same in a long
+// document as in a short one. The marking waits until the document has finished its own
+// change (contentsChanged, after the layout has taken the edit in): a format change made
+// while the document still reports its edit would lay out the edited text once more.
 class ReportLinks : public QObject {
 public:
     explicit ReportLinks(QTextEdit* view) : QObject(view), document_(view->document())
     {
-        connect(document_, &QTextDocument::contentsChange, this, &ReportLinks::textChanged);
-        markBlocks(document_->begin(), document_->lastBlock());
+        connect(document_, &QTextDocument::contentsChange, this, &ReportLinks::noteChange);
+        connect(document_, &QTextDocument::contentsChanged, this, &ReportLinks::markChanged);
+        markRange(0, document_->characterCount() - 1);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -104,32 +114,62 @@ public:
     }
 
 private:
-    void textChanged(int position, int, int charsAdded)
+    // Collects the edited text; a document may report several changes before it is done.
+    void noteChange(int position, int, int charsAdded)
     {
-        // Marking changes formats, which reports a change of its own. A change that leaves
-        // steps to redo is an undo: history already holds the links as they were, and
-        // marking again would wipe out the redo steps and undo the undo.
-        if (marking_ || document_->isRedoAvailable())
+        if (marking_)
             return;
-        marking_ = true;
-        markBlocks(document_->findBlock(position), document_->findBlock(position + charsAdded));
-        marking_ = false;
+        const int last = document_->characterCount() - 1;
+        int from = qMin(position, last);
+        int to = qMin(position + charsAdded, last);
+        if (unmarked_.isNull()) {
+            unmarked_ = QTextCursor(document_);
+        } else {
+            from = qMin(from, unmarked_.selectionStart());
+            to = qMax(to, unmarked_.selectionEnd());
+        }
+        unmarked_.setPosition(from);
+        unmarked_.setPosition(to, QTextCursor::KeepAnchor);
     }
 
-    void markBlocks(QTextBlock block, const QTextBlock& last)
+    // A change that leaves steps to redo is an undo: history already holds the links as they
+    // were, and marking again would wipe out the redo steps and undo the undo. Its text is
+    // marked with the next edit instead, once nothing is left to redo: the undo may have
+    // stopped between an edit and its marking.
+    void markChanged()
     {
-        for (; block.isValid(); block = block.next()) {
-            applyChanges(linkChanges(block));
-            if (block == last)
-                break;
+        if (marking_ || unmarked_.isNull() || document_->isRedoAvailable())
+            return;
+        const int from = unmarked_.selectionStart();
+        const int to = unmarked_.selectionEnd();
+        unmarked_ = QTextCursor();
+        markRange(from, to);
+    }
+
+    // Every change goes into one edit, so the document is laid out once for all of them.
+    void markRange(int from, int to)
+    {
+        const int last = document_->characterCount() - 1;
+        from = qBound(0, from, last);
+        to = qBound(from, to, last);
+        QList<LinkStretch> changes;
+        const QTextBlock end = document_->findBlock(to).next();
+        for (QTextBlock block = document_->findBlock(from); block != end; block = block.next()) {
+            const int position = block.position();
+            const int partFrom = qMax(from, position) - position;
+            const int partTo = qMin(to, position + block.length() - 1) - position;
+            const QString text = block.text();
+            addLinkChanges(block, text, addressSearchSpan(text, partFrom, partTo), changes);
         }
+        apply(changes);
     }
 
     // Only when something differs, so that unchanged text adds nothing to the undo history.
-    void applyChanges(const QList<LinkStretch>& changes)
+    void apply(const QList<LinkStretch>& changes)
     {
         if (changes.isEmpty())
             return;
+        marking_ = true;
         QTextCursor cursor(document_);
         cursor.beginEditBlock();
         for (const LinkStretch& change : changes) {
@@ -138,6 +178,7 @@ private:
             cursor.mergeCharFormat(linkFormat(change.href));
         }
         cursor.endEditBlock();
+        marking_ = false;
     }
 
     void pressed(QObject* watched, const QMouseEvent* event)
@@ -154,6 +195,7 @@ private:
 
     QTextDocument* document_;
     bool marking_ = false;
+    QTextCursor unmarked_; // selects the text edited since the last marking, if any
 };
 
 } // namespace

@@ -15,9 +15,11 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyleHints>
 #include <QTest>
 #include <QToolTip>
 
@@ -118,6 +120,33 @@ QString asShown(const QString& field)
     return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
+// Text dragged from elsewhere and let go over the middle of the box.
+void dropText(QWidget* box, const QString& text)
+{
+    auto* area = qobject_cast<QAbstractScrollArea*>(box);
+    QWidget* target = area ? area->viewport() : box;
+    QMimeData data;
+    data.setText(text);
+    const QPointF point = target->rect().center();
+    QDragEnterEvent enter(point.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(point, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &drop);
+}
+
+// The columns and rows in which two pictures of the same size differ.
+QRect changedArea(const QImage& one, const QImage& other)
+{
+    QRect area;
+    for (int y = 0; y < one.height(); ++y) {
+        for (int x = 0; x < one.width(); ++x) {
+            if (one.pixel(x, y) != other.pixel(x, y))
+                area |= QRect(x, y, 1, 1);
+        }
+    }
+    return area;
+}
+
 } // namespace
 
 class tst_frmMain : public QObject {
@@ -135,6 +164,7 @@ private slots:
     void everyKeyboardWayOfChoosingSwitchesPanels();
     void panelTitlesAloneAreBold();
     void boxesRefuseTypingAndPastingButCopy();
+    void everyBoxShowsItsCaretWhileFocused();
     void longTextsWrapAndKeepTheirScrollPositionAndSelection();
     void captionLabelsShowHintsAndBoxesNone();
     void linkTextsAndKeyFactsShowAsLaidOut();
@@ -465,6 +495,8 @@ void tst_frmMain::boxesRefuseTypingAndPastingButCopy()
         QTest::keyClick(box, Qt::Key_Delete);
         QTest::keyClick(box, Qt::Key_Return);
         QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        dropText(box, QStringLiteral("DROPPED"));
         QVERIFY2(shownText(box) == before, entry.box);
 
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
@@ -482,6 +514,29 @@ void tst_frmMain::boxesRefuseTypingAndPastingButCopy()
     QTest::keyClick(traits, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(clipboard->text(), traits->toPlainText().left(5));
     QVERIFY(traits->cursorWidth() > 0);
+}
+
+// A focused box differs from the same box without the focus by one upright line: the
+// caret, a line of text high.
+void tst_frmMain::everyBoxShowsItsCaretWhileFocused()
+{
+    QStyleHints* hints = QGuiApplication::styleHints();
+    const int flashTime = hints->cursorFlashTime();
+    hints->setCursorFlashTime(0); // steady, so that every picture of a focused box has it
+    for (const BoxField& entry : kBoxes) {
+        if (entry.position >= 0)
+            chooseEntry(entry.position);
+        auto* box = child<QWidget>(entry.box);
+        clickWidget(box);
+        QTRY_VERIFY(box->hasFocus());
+        const QImage focused = box->grab().toImage();
+        list_->setFocus();
+        QTRY_VERIFY(!box->hasFocus());
+        const QRect caret = changedArea(focused, box->grab().toImage());
+        QVERIFY2(caret.width() >= 1 && caret.width() <= 2, entry.box);
+        QVERIFY2(caret.height() >= box->fontMetrics().height() - 2, entry.box);
+    }
+    hints->setCursorFlashTime(flashTime);
 }
 
 void tst_frmMain::longTextsWrapAndKeepTheirScrollPositionAndSelection()
@@ -661,8 +716,11 @@ void tst_frmMain::linkLabelsOpenTheirPagesOncePerClick()
         QCOMPARE(label->palette().color(QPalette::WindowText), link.colour);
         clickWidget(label);
         clickWidget(label);
+        // A double click is one more click, not two.
+        QTest::mouseDClick(window_->windowHandle(), Qt::LeftButton, {},
+                           label->mapTo(window_, label->rect().center()));
         const QString address = linkAddress(link.target);
-        QCOMPARE(platform_->openedAddresses, QStringList({address, address}));
+        QCOMPARE(platform_->openedAddresses, QStringList({address, address, address}));
     }
     // A right click is not a click on a link.
     platform_->openedAddresses.clear();

@@ -122,6 +122,7 @@ private slots:
     void captionsFitTheirBoxes();
     void opensAtTheTopOfTheReport();
     void tabOrderAndAccessKeys();
+    void escKeepsTheNoteAndOnlyTheFocusedButtonTakesEnter();
     void linkLabelsOpenTheirPagesOncePerClick();
     void offerAreaOpensTheCoBrandPage();
     void cancelWritesNothingAndSaysNothing();
@@ -243,13 +244,50 @@ void TestFrmSave::tabOrderAndAccessKeys()
              3); // the dialog, the printer, and the missing printer's message
 }
 
+// Only the close box closes the window. No button is the default: Enter presses the
+// button that has the focus, and starts a new line in the view.
+void TestFrmSave::escKeepsTheNoteAndOnlyTheFocusedButtonTakesEnter()
+{
+    FakePlatform platform;
+    ShownReport report(platform);
+    auto* save = child<QPushButton>(report.window, "cmdSave");
+    auto* print = child<QPushButton>(report.window, "cmdPrint");
+    const auto noDefault = [=] { return !save->isDefault() && !print->isDefault(); };
+    QVERIFY(noDefault());
+
+    QTextEdit* view = report.view();
+    QTest::keyClicks(view, QStringLiteral("Note"));
+    QTest::keyClick(view, Qt::Key_Escape);
+    QTest::keyClick(view, Qt::Key_Return);
+    QTest::keyClick(view, Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(view->toPlainText().startsWith("Note\n\nLibra"));
+    print->setFocus();
+    QTest::keyClick(print, Qt::Key_Escape);
+    QVERIFY(report.window.isVisible());
+    QVERIFY(platform.calls.isEmpty());
+    QVERIFY(noDefault());
+
+    QTest::keyClick(print, Qt::Key_Return);
+    QCOMPARE(platform.calls.value(0), QString("printer"));
+    save->setFocus();
+    QTest::keyClick(save, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(platform.calls.value(2), QString("save dialog: Save Your Rashi Details"));
+    view->setFocus();
+    QVERIFY(noDefault());
+    QCOMPARE(platform.calls.size(), 3);
+    QVERIFY(report.window.isVisible());
+}
+
 void TestFrmSave::linkLabelsOpenTheirPagesOncePerClick()
 {
     FakePlatform platform;
     ShownReport report(platform);
     const QString home = linkAddress(LinkTarget::HomePage);
 
-    click(child<QLabel>(report.window, "Label14"));
+    // A double click, as the window system delivers it, opens the page once.
+    auto* board = child<QLabel>(report.window, "Label14");
+    QTest::mouseDClick(report.window.windowHandle(), Qt::LeftButton, {},
+                       board->mapTo(&report.window, board->rect().center()));
     QCOMPARE(platform.openedAddresses, QStringList{home});
     click(child<QLabel>(report.window, "Label3"));
     click(child<QLabel>(report.window, "Label3"));
