@@ -36,7 +36,8 @@ screenshots: build
 package: build
 	cmake --build $(BUILD) --target package
 
-# Start-up against a bare Qt window, run by run, then the report timings (see README).
+# Start-up against a bare Qt window, run by run, then the report timings and typing into
+# the report after large pastes (see README).
 BENCH_PAIRS ?= 15
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/qvz-bench compare --pairs $(BENCH_PAIRS)
