@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 Orvane Softwares
+// SPDX-License-Identifier: MIT
+#include "platform/SaveTarget.h"
+
+#include <QFileInfo>
+
+namespace qvz {
+
+namespace {
+
+// By the permission bits as well, so that a file marked read-only stays so even for a
+// user whom the system would let replace it (root).
+bool readOnly(const QFileInfo& info)
+{
+    return !info.isWritable() ||
+           !(info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
+}
+
+} // namespace
+
+// A device or a folder is never swapped for a file by the writer's atomic rename. A
+// folder's own write protection is left to the write: on some systems a folder marked
+// read-only still takes new files.
+QString saveTargetRefusal(const QString& path)
+{
+    const QFileInfo target(path);
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.isDir())
+        return QStringLiteral("The folder does not exist.");
+    if (!target.exists())
+        return QString();
+    if (!target.isFile())
+        return QStringLiteral("It is not an ordinary file.");
+    if (readOnly(target))
+        return QStringLiteral("The file is read-only.");
+    return QString();
+}
+
+} // namespace qvz
