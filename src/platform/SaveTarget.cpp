@@ -16,17 +16,30 @@ bool readOnly(const QFileInfo& info)
            !(info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
 }
 
+// Windows marks folders such as Documents read-only to keep their look, and they still
+// take new files; there the write itself tells.
+bool writeProtected(const QFileInfo& folder)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(folder);
+    return false;
+#else
+    return readOnly(folder);
+#endif
+}
+
 } // namespace
 
-// A device or a folder is never swapped for a file by the writer's atomic rename. A
-// folder's own write protection is left to the write: on some systems a folder marked
-// read-only still takes new files.
+// A device or a folder is never swapped for a file by the writer's atomic rename, and
+// that rename needs a folder it may write to.
 QString saveTargetRefusal(const QString& path)
 {
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir())
         return QStringLiteral("The folder does not exist.");
+    if (writeProtected(folder))
+        return QStringLiteral("The folder is write-protected.");
     if (!target.exists())
         return QString();
     if (!target.isFile())

@@ -213,6 +213,8 @@ void TestRtfWriter::refusedTargetsAreLeftAlone()
     QVERIFY(writeFile(dir.filePath("old.rtf"), "{\\rtf1 old}"));
     QVERIFY(QFile::setPermissions(dir.filePath("old.rtf"), QFile::ReadOwner | QFile::ReadOther));
     QVERIFY(writeFile(dir.filePath("plain.rtf"), "{\\rtf1 plain}"));
+    QVERIFY(QDir(dir.path()).mkdir("locked"));
+    QVERIFY(QFile::setPermissions(dir.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner));
 
     const QList<QPair<QString, QString>> cases = {
         {dir.filePath("new.rtf"), ""},
@@ -220,6 +222,7 @@ void TestRtfWriter::refusedTargetsAreLeftAlone()
         {dir.filePath("no such folder/new.rtf"), "folder does not exist"},
         {dir.filePath("plain.rtf/new.rtf"), "folder does not exist"},
         {dir.filePath("old.rtf"), "read-only"},
+        {dir.filePath("locked/new.rtf"), "write-protected"},
         {dir.filePath("folder"), "not an ordinary file"},
         {"/dev/null", "not an ordinary file"},
     };
@@ -234,6 +237,7 @@ void TestRtfWriter::refusedTargetsAreLeftAlone()
     QVERIFY(QDir(dir.filePath("folder")).isEmpty());
     QCOMPARE(readAll(dir.filePath("old.rtf")), QByteArray("{\\rtf1 old}"));
     QVERIFY(!QFileInfo::exists(dir.filePath("no such folder")));
+    QVERIFY(QDir(dir.filePath("locked")).isEmpty());
 }
 
 // A write that fails half-way (here: the file size limit, as on a full disk) must not
