@@ -45,7 +45,8 @@ screenshots: build
 package: build
 	cmake --build --preset dev --target package
 
-# Start-up against a bare Qt window, run by run, then the report timings (see README).
+# Start-up against a bare Qt window, run by run, then the report timings and typing into
+# the report after large pastes (see README).
 BENCH_PAIRS ?= 15
 bench: build
 	cmake --build --preset dev --target qvz-bench

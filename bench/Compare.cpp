@@ -1,6 +1,7 @@
 #include "BenchModes.h"
 #include "InProcess.h"
 #include "Stats.h"
+#include "Typing.h"
 #include "ui/common/Fonts.h"
 
 #include <QApplication>
@@ -25,6 +26,8 @@ constexpr double kWallTarget = 1.5;
 constexpr double kMemoryTarget = 1.3;
 constexpr double kOpenReportTargetMs = 15;
 constexpr double kWriteRtfTargetMs = 2;
+constexpr double kKeystrokeTargetMs = 5;
+constexpr double kPasteTargetMs = 1000;
 
 struct ChildRun {
     double wallMs;
@@ -171,6 +174,10 @@ int runCompare(int argc, char* argv[], int pairs, int repetitions)
     installFontSubstitutes();
     const InProcessTimes inProcess = measureInProcess(repetitions);
     printInProcess(inProcess);
+    std::printf("\n");
+    const QList<TypingTimes> typing = measureStandardTyping();
+    printTyping(typing);
+    const TypingTimes megabyte = typingCase(typing, {1000000});
 
     std::printf("\nTargets\n");
     const QJsonObject targets{
@@ -182,6 +189,11 @@ int runCompare(int argc, char* argv[], int pairs, int repetitions)
                                   "open the report window", " ms")},
         {"write_rtf_ms",
          target(inProcess.writeRtfMs.median, kWriteRtfTargetMs, "write the report as RTF", " ms")},
+        {"paste_1m_ms", target(megabyte.pasteMs, kPasteTargetMs, "paste 1 M characters", " ms")},
+        {"keystroke_after_paste_1m_ms", target(megabyte.afterPasteMs.median, kKeystrokeTargetMs,
+                                               "keystroke after a 1 M paste", " ms")},
+        {"keystroke_midway_1m_ms",
+         target(megabyte.midwayMs.median, kKeystrokeTargetMs, "keystroke mid-way in 1 M", " ms")},
     };
 
     const QJsonObject json{
@@ -190,6 +202,7 @@ int runCompare(int argc, char* argv[], int pairs, int repetitions)
         {"baseline", seriesJson(baselines)},
         {"ratios", QJsonObject{{"wall", wallRatio}, {"cpu", cpuRatio}, {"peak_rss", memoryRatio}}},
         {"inprocess", toJson(inProcess)},
+        {"typing", toJson(typing)},
         {"targets", targets},
     };
     std::printf("\n%s", QJsonDocument(json).toJson(QJsonDocument::Indented).constData());

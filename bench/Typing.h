@@ -13,6 +13,7 @@ namespace qvz::bench {
 struct TypingCase {
     int characters = 0;        // wanted in the view after the paste
     bool oneParagraph = false; // the notes pasted as one long line
+    bool bare = false;         // a view without link marking: the toolkit's own share
 };
 
 struct TypingTimes {
@@ -30,12 +31,18 @@ struct TypingTimes {
 };
 
 // The cases make measures: 20 k, 200 k and 1 M characters of notes with line breaks, and
-// 200 k and 1 M pasted as one paragraph.
+// 200 k and 1 M pasted as one paragraph; then 1 M with line breaks in a bare view.
 QList<TypingCase> standardTypingCases();
 
 // Needs a QApplication. Opens a real report window for each case, pastes, then types
 // the same keys in two places: after the paste, and inside a pasted paragraph mid-way.
 TypingTimes measureTyping(const TypingCase& wanted);
+
+// Every standard case, each in a report window of its own.
+QList<TypingTimes> measureStandardTyping();
+
+// The case's figures, or nothing when the standard cases lack it.
+TypingTimes typingCase(const QList<TypingTimes>& all, const TypingCase& wanted);
 
 void printTyping(const QList<TypingTimes>& all);
 

@@ -22,7 +22,9 @@ struct MessageRequest {
     QWidget* owner = nullptr;
 };
 
-// A modal save dialog that asks before overwriting and insists on an existing folder.
+// A modal save dialog that asks before overwriting. It refuses, saying why, a path that
+// saveTargetRefusal refuses (a missing folder, a read-only file, a device), and the user
+// chooses again in the same folder.
 struct SaveDialogRequest {
     QString title;
     QString filter;

@@ -1,7 +1,8 @@
 #include "report/RtfWriter.h"
 
+#include "platform/SaveTarget.h"
+
 #include <QColor>
-#include <QFileInfo>
 #include <QList>
 #include <QSaveFile>
 #include <QTextBlock>
@@ -136,21 +137,6 @@ void appendText(QByteArray& out, const QString& text)
         escaper.append(ch.unicode());
 }
 
-// Refused before anything is written: a read-only file stays as it is even for a user
-// whom the system would let replace it (root), and a device or folder is never swapped
-// for a file by the atomic rename.
-QString refusalReason(const QString& path)
-{
-    const QFileInfo target(path);
-    if (!target.exists())
-        return QString();
-    if (!target.isFile())
-        return QStringLiteral("It is not an ordinary file.");
-    if (!(target.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)))
-        return QStringLiteral("The file is read-only.");
-    return QString();
-}
-
 } // namespace
 
 QByteArray documentToRtf(const QTextDocument& document)
@@ -181,7 +167,8 @@ QByteArray documentToRtf(const QTextDocument& document)
 
 QString saveRtfFile(const QTextDocument& document, const QString& path)
 {
-    const QString refusal = refusalReason(path);
+    // Refused before anything is written, whatever the save dialog found earlier.
+    const QString refusal = saveTargetRefusal(path);
     if (!refusal.isEmpty())
         return refusal;
     QSaveFile file(path);

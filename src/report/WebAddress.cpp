@@ -84,7 +84,11 @@ AddressSpan addressSearchSpan(const QString& text, int from, int to)
     // The characters the address body excludes, so both agree on what ends an address.
     static const QRegularExpression ends(QStringLiteral(R"([\s<>"])"),
                                          QRegularExpression::UseUnicodePropertiesOption);
-    const int start = from > 0 ? int(text.lastIndexOf(ends, from - 1)) + 1 : 0;
+    // Back one character at a time: QString::lastIndexOf matches from the start of the
+    // text, which would cost the whole paragraph on every keystroke.
+    int start = qMin(from, int(text.size()));
+    while (start > 0 && !ends.match(QStringView(text).mid(start - 1, 1)).hasMatch())
+        --start;
     const int end = to < text.size() ? int(text.indexOf(ends, to)) : -1;
     const int stop = end < 0 ? int(text.size()) : end;
     return {start, stop - start};

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Alt+S opens the report; saving it through the real dialog writes an RTF file that
-# another reader opens with the title and headings; Esc leaves the report open, its
-# close box closes it, and the main window takes input again.
+# Alt+S opens the report; the real dialog refuses a name in a missing folder and stays
+# open; saving it then writes an RTF file that another reader opens with the title and
+# headings; Esc leaves the report open, its close box closes it, and the main window
+# takes input again.
 source "$(dirname "$0")/lib.sh" "$@"
 
 start_app
@@ -11,6 +12,15 @@ report=$(wait_other_window "$CAPTION" "$main")
 
 press "$report" alt+s
 dialog=$(wait_window "Save Your Rashi Details")
+press "$dialog" ctrl+a
+xdotool type --delay 10 "$WORK/no such folder/my report"
+xdotool key Return
+refusal=$(wait_other_window "Save Your Rashi Details" "$dialog")
+press "$refusal" Return
+sleep 0.5
+xdotool search --onlyvisible --name '^Save Your Rashi Details$' | grep -qx "$dialog" ||
+    fail "the dialog closed on a name in a missing folder"
+[ -e "$WORK/no such folder" ] && fail "a missing folder was created"
 press "$dialog" ctrl+a
 xdotool type --delay 10 "$WORK/my report"
 xdotool key Return

@@ -1,3 +1,4 @@
+#include "platform/SaveTarget.h"
 #include "profile/SignProfile.h"
 #include "report/ReportComposer.h"
 #include "report/RtfWriter.h"
@@ -91,7 +92,7 @@ private slots:
     void stockTextAndHtmlOutputShowTheReport();
     void paragraphEndsRoundTrip();
     void escapesFollowTheFormat();
-    void folderInTheWayIsLeftAlone();
+    void refusedTargetsAreLeftAlone();
     void failedWriteLeavesTheOldFile();
     void successfulSaveReplacesTheWholeFile();
 
@@ -201,17 +202,42 @@ void TestRtfWriter::escapesFollowTheFormat()
     QCOMPARE(joinedText(m_unrtf.read(rtf)), document.toPlainText());
 }
 
-// A folder of the chosen name is neither replaced nor filled.
-void TestRtfWriter::folderInTheWayIsLeftAlone()
+// What the save dialog refuses, the writer refuses as well, and leaves as it was: a
+// folder of the chosen name stays empty, a read-only file keeps its text.
+void TestRtfWriter::refusedTargetsAreLeftAlone()
 {
     QTextDocument document("Libra");
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-
     QVERIFY(QDir(dir.path()).mkdir("folder"));
-    QVERIFY(!saveRtfFile(document, dir.filePath("folder")).isEmpty());
+    QVERIFY(writeFile(dir.filePath("old.rtf"), "{\\rtf1 old}"));
+    QVERIFY(QFile::setPermissions(dir.filePath("old.rtf"), QFile::ReadOwner | QFile::ReadOther));
+    QVERIFY(writeFile(dir.filePath("plain.rtf"), "{\\rtf1 plain}"));
+    QVERIFY(QDir(dir.path()).mkdir("locked"));
+    QVERIFY(QFile::setPermissions(dir.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner));
+
+    const QList<QPair<QString, QString>> cases = {
+        {dir.filePath("new.rtf"), ""},
+        {dir.filePath("plain.rtf"), ""},
+        {dir.filePath("no such folder/new.rtf"), "folder does not exist"},
+        {dir.filePath("plain.rtf/new.rtf"), "folder does not exist"},
+        {dir.filePath("old.rtf"), "read-only"},
+        {dir.filePath("locked/new.rtf"), "write-protected"},
+        {dir.filePath("folder"), "not an ordinary file"},
+        {"/dev/null", "not an ordinary file"},
+    };
+    for (const auto& [path, expected] : cases) {
+        const QString reason = saveTargetRefusal(path);
+        QVERIFY2(expected.isEmpty() ? reason.isEmpty() : reason.contains(expected),
+                 qPrintable(path + ": " + reason));
+        if (!reason.isEmpty())
+            QCOMPARE(saveRtfFile(document, path), reason);
+    }
     QVERIFY(QFileInfo(dir.filePath("folder")).isDir());
     QVERIFY(QDir(dir.filePath("folder")).isEmpty());
+    QCOMPARE(readAll(dir.filePath("old.rtf")), QByteArray("{\\rtf1 old}"));
+    QVERIFY(!QFileInfo::exists(dir.filePath("no such folder")));
+    QVERIFY(QDir(dir.filePath("locked")).isEmpty());
 }
 
 // A write that fails half-way (here: the file size limit, as on a full disk) must not

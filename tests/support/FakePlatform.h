@@ -23,8 +23,10 @@ public:
 
     // The script.
     QQueue<MessageAnswer> messageAnswers; // Ok, or Yes for Yes/No boxes, when empty
-    QQueue<QString> saveFileNames;        // empty name (Cancel) when empty
-    QQueue<float> randomValues;           // 0 when empty
+    // The names the save dialog hands back, as if past its own refusals (the disk may
+    // change before the write); empty name (Cancel) when empty.
+    QQueue<QString> saveFileNames;
+    QQueue<float> randomValues; // 0 when empty
     QDate currentDate = QDate(2026, 12, 8);
     QMap<QString, QString> settings;
     bool settingsWritable = true;

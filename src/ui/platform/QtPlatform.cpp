@@ -1,10 +1,12 @@
 #include "ui/platform/QtPlatform.h"
 
+#include "platform/SaveTarget.h"
 #include "platform/SettingsStore.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -36,6 +38,45 @@ QString instanceLockPath()
     if (folder.isEmpty())
         folder = QDir::tempPath();
     return QDir(folder).filePath(settingsApplicationName() + QLatin1String(".lock"));
+}
+
+// Says why a chosen path cannot be saved to, if it cannot; true when it was refused.
+bool refuseSaveTarget(QWidget* owner, const QString& title, const QString& path)
+{
+    const QString reason = saveTargetRefusal(path);
+    if (reason.isEmpty())
+        return false;
+    QMessageBox::warning(owner, title,
+                         QStringLiteral("The file cannot be saved as \"%1\".\n\n%2\n\n"
+                                        "Please choose another name or folder.")
+                             .arg(QDir::toNativeSeparators(path), reason));
+    return true;
+}
+
+// Qt's own dialog refuses such a choice and stays open. No Q_OBJECT: a subclass with a
+// meta-object of its own would never get the platform's native dialog.
+class SaveFileDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        const QString path = selectedFiles().value(0);
+        // A native dialog (it has no layout) has already closed: askSaveFileName checks
+        // its choice. A folder is entered, not refused.
+        if (layout() && !QFileInfo(path).isDir() && refuseSaveTarget(this, windowTitle(), path))
+            return;
+        QFileDialog::accept();
+    }
+};
+
+// Where to look again after a refused choice: its folder, or the nearest one that exists.
+QString existingFolderOf(const QString& path)
+{
+    QFileInfo folder(QFileInfo(path).absolutePath());
+    while (!folder.isDir() && !folder.isRoot())
+        folder.setFile(folder.absolutePath());
+    return folder.absoluteFilePath();
 }
 
 } // namespace
@@ -94,17 +135,25 @@ bool QtPlatform::acquireInstanceLock()
     return instanceLock_->tryLock(0);
 }
 
+// A native dialog closes on any choice; a refused one is explained and the dialog opens
+// again in the same folder, as Qt's own dialog stays there.
 QString QtPlatform::askSaveFileName(const SaveDialogRequest& request)
 {
-    QFileDialog dialog(request.owner, request.title);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(request.filter);
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    dialog.selectFile(QString());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return dialog.selectedFiles().constFirst();
+    QString folder;
+    for (;;) {
+        SaveFileDialog dialog(request.owner, request.title, folder);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setNameFilter(request.filter);
+        dialog.setDefaultSuffix(request.defaultSuffix);
+        dialog.selectFile(QString());
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        const QString path = dialog.selectedFiles().constFirst();
+        if (!refuseSaveTarget(request.owner, request.title, path))
+            return path;
+        folder = existingFolderOf(path);
+    }
 }
 
 std::unique_ptr<QPrinter> QtPlatform::defaultPrinter()

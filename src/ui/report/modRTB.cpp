@@ -93,7 +93,7 @@ QTextCharFormat linkFormat(const QString& href)
 
 // Marks the addresses of the view and answers presses on them. Never swallows an event.
 //
-// Only the words an edit touched are looked at again, so typing costs the same in a long
+// Only the words an edit touched are looked at again, so marking costs the same in a long
 // document as in a short one. The marking waits until the document has finished its own
 // change (contentsChanged, after the layout has taken the edit in): a format change made
 // while the document still reports its edit would lay out the edited text once more.

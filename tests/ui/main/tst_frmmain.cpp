@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyleHints>
@@ -521,7 +522,8 @@ void tst_frmMain::boxesRefuseTypingAndPastingButCopy()
 void tst_frmMain::everyBoxShowsItsCaretWhileFocused()
 {
     QStyleHints* hints = QGuiApplication::styleHints();
-    const int flashTime = hints->cursorFlashTime();
+    const auto restore = qScopeGuard(
+        [hints, flashTime = hints->cursorFlashTime()] { hints->setCursorFlashTime(flashTime); });
     hints->setCursorFlashTime(0); // steady, so that every picture of a focused box has it
     for (const BoxField& entry : kBoxes) {
         if (entry.position >= 0)
@@ -536,7 +538,6 @@ void tst_frmMain::everyBoxShowsItsCaretWhileFocused()
         QVERIFY2(caret.width() >= 1 && caret.width() <= 2, entry.box);
         QVERIFY2(caret.height() >= box->fontMetrics().height() - 2, entry.box);
     }
-    hints->setCursorFlashTime(flashTime);
 }
 
 void tst_frmMain::longTextsWrapAndKeepTheirScrollPositionAndSelection()

@@ -8,6 +8,7 @@
 #include "ui/report/frmSave.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -87,6 +88,19 @@ template <typename Window> void whenOpen(std::function<void(Window*)> step)
     timer->start(10);
 }
 
+// The user types a name into the save dialog's name box and presses Enter.
+void typeName(QFileDialog* dialog, const QString& path)
+{
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    name->setFocus();
+    QTRY_VERIFY(name->hasFocus());
+    name->setText(path);
+    QTest::keyClick(name, Qt::Key_Return);
+}
+
 struct ShownReport {
     frmSave window;
 
@@ -128,6 +142,7 @@ private slots:
     void cancelWritesNothingAndSaysNothing();
     void savesWhatTheViewHoldsAsRtf();
     void saveDialogAddsTheExtensionAndAsksBeforeReplacing();
+    void saveDialogRefusesWhatCannotBeSaved();
     void failedSaveSaysSoAndKeepsTheFile_data();
     void failedSaveSaysSoAndKeepsTheFile();
     void printWithoutPrinterSaysSo();
@@ -415,6 +430,82 @@ void TestFrmSave::saveDialogAddsTheExtensionAndAsksBeforeReplacing()
     QCOMPARE(readAll(saved), QByteArray("{\\rtf1 kept}"));
 }
 
+// The real dialog says why it refuses a choice and stays open in its folder; a dialog
+// that closes on any choice, as a platform's own may, opens again in that folder.
+void TestFrmSave::saveDialogRefusesWhatCannotBeSaved()
+{
+    QTemporaryDir folder;
+    const QString readOnly = folder.filePath("kept.rtf");
+    QVERIFY(writeFile(readOnly, "{\\rtf1 kept}"));
+    QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup));
+    const QString missing = folder.filePath("no such folder/libra.rtf");
+    const QString good = folder.filePath("libra.rtf");
+    const QString pipe = folder.filePath("pipe.rtf");
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0666) == 0);
+    QtPlatform platform;
+    frmSave report(platform);
+    report.show();
+    QVERIFY(QTest::qWaitForWindowActive(&report));
+
+    struct Refusal {
+        QString text;
+        bool ownedByDialog = false;
+        bool dialogStillOpen = false;
+        QString folderAfter;
+    };
+    QList<Refusal> refusals;
+    whenOpen<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->setDirectory(folder.path());
+        for (const QString& path : {missing, readOnly, pipe}) {
+            Refusal refusal;
+            whenOpen<QMessageBox>([&refusal, dialog](QMessageBox* box) {
+                refusal.text = box->text();
+                refusal.ownedByDialog = box->parentWidget() == dialog;
+                box->accept();
+            });
+            typeName(dialog, path);
+            refusal.dialogStillOpen = dialog->isVisible();
+            refusal.folderAfter = dialog->directory().canonicalPath();
+            refusals << refusal;
+        }
+        typeName(dialog, good);
+    });
+    click(child<QPushButton>(report, "cmdSave"));
+
+    const QString here = QDir(folder.path()).canonicalPath();
+    const QStringList reasons = {"folder does not exist", "read-only", "not an ordinary file"};
+    QCOMPARE(refusals.size(), reasons.size());
+    for (int i = 0; i < reasons.size(); ++i) {
+        QVERIFY2(refusals[i].text.contains(reasons[i]), qPrintable(refusals[i].text));
+        QVERIFY(refusals[i].ownedByDialog && refusals[i].dialogStillOpen);
+        QCOMPARE(refusals[i].folderAfter, here);
+    }
+    QVERIFY(refusals[0].text.contains(QDir::toNativeSeparators(missing)));
+    QVERIFY(rtfText(good).contains("Libra Birth Dates: "));
+    QCOMPARE(readAll(readOnly), QByteArray("{\\rtf1 kept}"));
+
+    Refusal afterClosing;
+    QString reopenedIn;
+    whenOpen<QFileDialog>([&](QFileDialog* dialog) {
+        whenOpen<QMessageBox>([&](QMessageBox* box) {
+            afterClosing.text = box->text();
+            afterClosing.ownedByDialog = box->parentWidget() == &report;
+            whenOpen<QFileDialog>([&reopenedIn](QFileDialog* again) {
+                reopenedIn = again->directory().canonicalPath();
+                again->reject();
+            });
+            box->accept();
+        });
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(missing);
+        dialog->QDialog::accept(); // closes on any choice, as a native dialog does
+    });
+    click(child<QPushButton>(report, "cmdSave"));
+    QVERIFY2(afterClosing.text.contains("folder does not exist"), qPrintable(afterClosing.text));
+    QVERIFY(afterClosing.ownedByDialog); // the dialog is gone: the window owns the message
+    QCOMPARE(reopenedIn, here);
+    QVERIFY(!QFileInfo::exists(folder.filePath("no such folder")));
+}
+
 void TestFrmSave::failedSaveSaysSoAndKeepsTheFile_data()
 {
     QTest::addColumn<QString>("kind");
@@ -423,6 +514,8 @@ void TestFrmSave::failedSaveSaysSoAndKeepsTheFile_data()
     QTest::newRow("full device") << "full";
 }
 
+// The dialog refuses each of these when it is chosen; here the disk changed between the
+// choice and the write, which must then say so.
 void TestFrmSave::failedSaveSaysSoAndKeepsTheFile()
 {
     QFETCH(QString, kind);
