@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Orvane Softwares
+# SPDX-License-Identifier: MIT
+
 # Two commands on a fresh Debian 12 machine: `make run` and `make test`.
 # The builds are the presets of CMakePresets.json: `dev` (RelWithDebInfo, in build/)
 # and `sanitizers` (ASan and UBSan, Debug, in build-asan/).

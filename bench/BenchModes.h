@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvane Softwares
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 #include <QStringList>

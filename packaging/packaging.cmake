@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Orvane Softwares
+# SPDX-License-Identifier: MIT
+
 # Installation, the Debian package and the Windows resource of the program.
 # Included from the top-level CMakeLists.txt after the executable is defined.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvane Softwares
+// SPDX-License-Identifier: MIT
+
 // Draws the program's pictures: the sign picture of the main window and the program
 // icon at every size it is shown at, plus the same icon sizes as one Windows .ico.
 // Everything is vector drawing with fonts from fonts-dejavu-core, so the output is

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvane Softwares
+// SPDX-License-Identifier: MIT
+
 // Renders every window of the program to PNG files, for the README and for review;
 // with "--dark", as on a desktop with a dark theme.
 #include "ui/common/Fonts.h"

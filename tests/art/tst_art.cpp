@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvane Softwares
+// SPDX-License-Identifier: MIT
+
 // The pictures are embedded at build time; these checks catch a picture that is
 // missing, unreadable, of the wrong size or blank.
 #include <QImage>

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Orvane Softwares
+# SPDX-License-Identifier: MIT
+
 # Shared set-up of the whole-process tests: a private Xvfb display, private HOME and
 # XDG folders, and a stand-in xdg-open that records every address it is given.
 # Source it with the program's path as $1 and qvz-xclose's as $2. Every wait is bounded.

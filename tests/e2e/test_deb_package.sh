@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Orvane Softwares
+# SPDX-License-Identifier: MIT
+
 # The Debian package, as a user gets it: built with cpack from this build folder,
 # passed by lintian, installed with apt, its desktop entry and AppStream metadata
 # valid and tied together, its manual page readable by man, and the installed

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Orvane Softwares
+# SPDX-License-Identifier: MIT
+
 # Alt+D opens the donation page; closing the main window brings the exit screen,
 # which stays on top; Enter on it ends the program with status 0.
 source "$(dirname "$0")/lib.sh" "$@"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Orvane Softwares
+# SPDX-License-Identifier: MIT
+
 # On the exit screen, a filled-in form sent with Alt+N opens one referral address
 # whose values read back exactly as typed, "&" and spaces included.
 source "$(dirname "$0")/lib.sh" "$@"

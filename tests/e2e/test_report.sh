@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Orvane Softwares
+# SPDX-License-Identifier: MIT
+
 # Alt+S opens the report; the real dialog refuses a name in a missing folder and stays
 # open; saving it then writes an RTF file that another reader opens with the title and
 # headings; Esc leaves the report open, its close box closes it, and the main window

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Orvane Softwares
+# SPDX-License-Identifier: MIT
+
 # The program runs once per user: a second start says so and ends, the first keeps
 # running, and a lock left by a killed process does not block the next start.
 source "$(dirname "$0")/lib.sh" "$@"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Orvane Softwares
+# SPDX-License-Identifier: MIT
+
 # The first run stores today's date quietly; a later run within two weeks stays quiet;
 # a date 20 days old brings the reminder, and Yes opens the download page and stores
 # today's date.

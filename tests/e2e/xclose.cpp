@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvane Softwares
+// SPDX-License-Identifier: MIT
+
 // Asks a window to close the way a window manager's close box does: a
 // WM_DELETE_WINDOW client message. Usage: qvz-xclose WINDOW-ID
 #include <X11/Xlib.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvane Softwares
+// SPDX-License-Identifier: MIT
+
 #include "links/LinkTarget.h"
 #include "support/FakePlatform.h"
 #include "ui/platform/QtPlatform.h"

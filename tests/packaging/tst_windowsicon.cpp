@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvane Softwares
+// SPDX-License-Identifier: MIT
+
 // The Windows icon is drawn together with the PNG icons but committed as a file of
 // its own, so it can fall behind them or be merged wrongly. Qt's ico reader plays
 // Windows here: every size must be in the file and show what the PNG of that size

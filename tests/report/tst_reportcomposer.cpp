@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvane Softwares
+// SPDX-License-Identifier: MIT
+
 #include "profile/SignProfile.h"
 #include "report/ReportComposer.h"
 #include "ui/report/ReportView.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvane Softwares
+// SPDX-License-Identifier: MIT
+
 #include "platform/SaveTarget.h"
 #include "profile/SignProfile.h"
 #include "report/ReportComposer.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvane Softwares
+// SPDX-License-Identifier: MIT
+
 // Every window at a display scale: 200% unless "--scale <factor>" says otherwise. The
 // factor has to be in place before the application starts, so this test has its own main.
 #include "AppInfo.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvane Softwares
+// SPDX-License-Identifier: MIT
+
 #include "ui/common/ProgramIcon.h"
 
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orvane Softwares
+// SPDX-License-Identifier: MIT
+
 #include "AppInfo.h"
 #include "links/LinkTarget.h"
 #include "profile/ProfileTopic.h"
