@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 
 #include "links/LinkTarget.h"
+#include "links/modTellAFriend.h"
 #include "report/RtfWriter.h"
 #include "support/ReferralReadBack.h"
 #include "support/RtfReadBack.h"
-#include "ui/exit/modTellAFriend.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>

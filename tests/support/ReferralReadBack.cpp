@@ -4,7 +4,7 @@
 #include "support/ReferralReadBack.h"
 
 #include "links/LinkTarget.h"
-#include "ui/exit/modTellAFriend.h"
+#include "links/modTellAFriend.h"
 
 #include <QRandomGenerator>
 #include <QUrl>

@@ -3,10 +3,10 @@
 
 #include "ui/exit/ReferralForm.h"
 
+#include "links/modTellAFriend.h"
 #include "platform/Platform.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Twips.h"
-#include "ui/exit/modTellAFriend.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

@@ -3,10 +3,10 @@
 
 #include "AppInfo.h"
 #include "links/LinkTarget.h"
+#include "links/modTellAFriend.h"
 #include "support/FakePlatform.h"
 #include "ui/common/Twips.h"
 #include "ui/exit/ReferralForm.h"
-#include "ui/exit/modTellAFriend.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,9 +3,9 @@
 
 #include "AppInfo.h"
 #include "links/LinkTarget.h"
+#include "links/modTellAFriend.h"
 #include "support/FakePlatform.h"
 #include "support/ReferralReadBack.h"
-#include "ui/exit/modTellAFriend.h"
 
 #include <QUrl>
 #include <QUrlQuery>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Orvane Softwares
 // SPDX-License-Identifier: MIT
 
-#include "ui/exit/modTellAFriend.h"
+#include "links/modTellAFriend.h"
 
 #include "AppInfo.h"
 #include "links/LinkTarget.h"
