@@ -3,7 +3,9 @@
 
 #include "support/ProgramWindows.h"
 
+#include <QGroupBox>
 #include <QListWidget>
+#include <QStyleOption>
 #include <QtTest>
 
 namespace qvz {
@@ -39,6 +41,19 @@ bool ProgramWindows::showAll()
         exposed &= QTest::qWaitForWindowExposed(window);
     }
     return exposed;
+}
+
+QRect groupBoxPart(const QGroupBox* box, QStyle::SubControl part)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.lineWidth = 1;
+    option.textAlignment = box->alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    if (box->isFlat())
+        option.features |= QStyleOptionFrame::Flat;
+    return box->style()->subControlRect(QStyle::CC_GroupBox, &option, part, box);
 }
 
 } // namespace qvz

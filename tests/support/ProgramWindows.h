@@ -10,6 +10,9 @@
 #include "ui/report/frmSave.h"
 
 #include <QList>
+#include <QStyle>
+
+class QGroupBox;
 
 namespace qvz {
 
@@ -30,5 +33,8 @@ struct ProgramWindows {
     // Shows every window and waits until each is on screen; false when one never is.
     bool showAll();
 };
+
+// Where the window's style puts a part of a frame: its title, or the room inside it.
+QRect groupBoxPart(const QGroupBox* box, QStyle::SubControl part);
 
 } // namespace qvz

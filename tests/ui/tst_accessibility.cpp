@@ -206,18 +206,6 @@ QRect buttonText(QAbstractButton* button)
     return textIn(button, room, alignment | Qt::TextShowMnemonic, button->text());
 }
 
-QRect groupBoxTitle(const QGroupBox* box)
-{
-    QStyleOptionGroupBox option;
-    option.initFrom(box);
-    option.text = box->title();
-    option.lineWidth = 1;
-    option.textAlignment = box->alignment();
-    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    return box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel,
-                                        box);
-}
-
 template <typename Menu> QList<QRect> entryRects(const Menu* menu)
 {
     QList<QRect> entries;
@@ -240,7 +228,7 @@ QList<QRect> textRects(QWidget* widget)
     if (auto* button = qobject_cast<QAbstractButton*>(widget))
         return {buttonText(button)};
     if (auto* box = qobject_cast<QGroupBox*>(widget))
-        return {box->title().isEmpty() ? QRect() : groupBoxTitle(box)};
+        return {box->title().isEmpty() ? QRect() : groupBoxPart(box, QStyle::SC_GroupBoxLabel)};
     // Inside the frame, which may take the highlight colour while the box has the focus.
     if (qobject_cast<QLineEdit*>(widget))
         return {widget->rect().adjusted(3, 3, -3, -3)};

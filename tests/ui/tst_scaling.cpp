@@ -125,19 +125,6 @@ void checkButton(QAbstractButton* button, QStringList& faults)
     checkOneLine(button, drawnText(button->text()), room, faults);
 }
 
-QRect groupBoxPart(const QGroupBox* box, QStyle::SubControl part)
-{
-    QStyleOptionGroupBox option;
-    option.initFrom(box);
-    option.text = box->title();
-    option.lineWidth = 1;
-    option.textAlignment = box->alignment();
-    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    if (box->isFlat())
-        option.features |= QStyleOptionFrame::Flat;
-    return box->style()->subControlRect(QStyle::CC_GroupBox, &option, part, box);
-}
-
 void checkGroupBoxTitle(const QGroupBox* box, QStringList& faults)
 {
     if (box->title().isEmpty())
