@@ -23,6 +23,8 @@ cleanup() {
     for pid in "${PIDS[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
     wait 2>/dev/null
+    # A file system a test mounted in its folder.
+    [ -n "${MOUNTED:-}" ] && umount -l "$MOUNTED"
     rm -rf "$WORK"
     exit "$status"
 }
