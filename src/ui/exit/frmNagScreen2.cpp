@@ -96,8 +96,7 @@ frmNagScreen2::frmNagScreen2(Platform& platform, QWidget* parent)
 void frmNagScreen2::setUpWindow()
 {
     setObjectName(QStringLiteral("frmNagScreen2"));
-    static const bool announcedAsWindow = (QAccessible::installFactory(exitScreenAccessible), true);
-    Q_UNUSED(announcedAsWindow);
+    QAccessible::installFactory(exitScreenAccessible); // once: Qt keeps no duplicates
     // Topmost, so that the browser windows its links open never hide it.
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
