@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: MIT
 
 # The program runs once per user: a second start says so and ends, the first keeps
-# running, and a lock left by a killed process does not block the next start. A runtime
+# running (its message box offers neither minimise nor maximise), and a lock left by a
+# killed process does not block the next start. A runtime
 # folder that takes no file (a full file system, which only root can mount here) does
 # not block it either: the program starts, and says once on standard error where and why
 # the check was skipped.
@@ -19,6 +20,7 @@ start_app
 second=$APP_PID
 box=$(wait_window "$QVZ_APP_NAME")
 xdotool getwindowname "$box" | grep -qx "$QVZ_APP_NAME" || fail "message box caption"
+fixed_frame "$box"
 press "$box" Return
 wait_exit "$second"
 [ "$EXIT_STATUS" -eq 0 ] || fail "second instance ended with status $EXIT_STATUS"
