@@ -2,12 +2,11 @@
 # SPDX-FileCopyrightText: 2026 Orvane Softwares
 # SPDX-License-Identifier: MIT
 
-# The program runs once per user: a second start says so and ends, the first keeps
-# running (its message box offers neither minimise nor maximise), and a lock left by a
-# killed process does not block the next start. A runtime
-# folder that takes no file (a full file system, which only root can mount here) does
-# not block it either: the program starts, and says once on standard error where and why
-# the check was skipped.
+# The program runs once per user: a second start says so (in a box that offers neither
+# minimise nor maximise) and ends, the first keeps running, and a lock left by a killed
+# process does not block the next start. A runtime folder that takes no file (a full
+# file system, which only root can mount here) does not block it either: the program
+# starts, and says once on standard error where and why the check was skipped.
 source "$(dirname "$0")/lib.sh" "$@"
 
 start_app
