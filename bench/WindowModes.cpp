@@ -90,7 +90,9 @@ int runStartup(int argc, char* argv[], const QString& settingsFolder)
     QMainWindow* window = findMainWindow();
     if (!window)
         return 1;
-    exitAfterFirstFrame(window);
+    const int status = runUntilFirstFrame(window);
+    ownFolder.remove();
+    endAtOnce(status);
 }
 
 int runBaseline(int argc, char* argv[])
@@ -98,7 +100,7 @@ int runBaseline(int argc, char* argv[])
     QApplication app(argc, argv);
     QMainWindow* window = buildBareWindow();
     window->show();
-    exitAfterFirstFrame(window);
+    endAtOnce(runUntilFirstFrame(window));
 }
 
 } // namespace qvz::bench

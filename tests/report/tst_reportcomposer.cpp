@@ -3,6 +3,7 @@
 
 #include "profile/SignProfile.h"
 #include "report/ReportComposer.h"
+#include "report/ReportPalette.h"
 #include "ui/report/ReportView.h"
 
 #include <QTextBlock>
@@ -13,10 +14,10 @@ using namespace qvz;
 
 namespace {
 
-const QRgb kPurple = qRgb(128, 0, 128);
-const QRgb kTeal = qRgb(0, 128, 128);
-const QRgb kDarkRed = qRgb(128, 0, 0);
-const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kPurple = reportPalette::kTitle;
+const QRgb kTeal = reportPalette::kHeading;
+const QRgb kDarkRed = reportPalette::kLabel;
+const QRgb kBlack = reportPalette::kBody;
 
 const QString CRLF = QStringLiteral("\r\n");
 
@@ -194,7 +195,6 @@ void TestReportComposer::onlyTitleHeadingsAndLabelsAreMarked()
 
 void TestReportComposer::composingTwiceGivesTheSameReport()
 {
-    fillSignProfile();
     const QList<ReportRun> first = composeReport(signProfile());
     const QList<ReportRun> second = composeReport(signProfile());
     QCOMPARE(describeAll(second), describeAll(first));

@@ -29,7 +29,6 @@ namespace {
 // The real report, with characters RTF must escape in a fact and in the prose.
 SignProfile markedProfile()
 {
-    fillSignProfile();
     SignProfile p = signProfile();
     p.birthDates += QStringLiteral(" {with} \\braces\\");
     p.loveAndRomance += QStringLiteral(" {with} \\braces\\");

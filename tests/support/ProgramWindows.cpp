@@ -22,6 +22,12 @@ QListWidget* topicList(frmMain& window)
 
 } // namespace
 
+ProgramWindows::ProgramWindows()
+{
+    for (int row = topicCount() - 1; row >= 0; --row)
+        topicList(main)->setCurrentRow(row);
+}
+
 void ProgramWindows::showTopic(int row)
 {
     topicList(main)->setCurrentRow(row);

@@ -3,6 +3,7 @@
 
 #include "support/ProgramWindows.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/ProgramColours.h"
 
 #include <QAbstractScrollArea>
 #include <QAbstractTextDocumentLayout>
@@ -254,7 +255,7 @@ double requiredContrast(const QWidget* widget)
 {
     if (widget->window()->objectName() == QLatin1String("frmAbout") &&
         qobject_cast<const QLabel*>(widget))
-        return contrast(qRgb(255, 255, 255), qRgb(255, 128, 0));
+        return contrast(qRgb(255, 255, 255), kAboutOrange.rgb());
     return 4.5;
 }
 

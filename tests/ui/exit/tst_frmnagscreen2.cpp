@@ -5,6 +5,7 @@
 #include "links/LinkTarget.h"
 #include "support/FakePlatform.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/ProgramColours.h"
 #include "ui/exit/SupportMessages.h"
 #include "ui/exit/frmNagScreen2.h"
 #include "ui/platform/QtPlatform.h"
@@ -207,7 +208,7 @@ private slots:
         auto* box = control<QCheckBox>(screen, "Check1");
         QCOMPARE(box->text(),
                  QStringLiteral("Click Here To Visit ") + siteHost() + QStringLiteral(" Now"));
-        QCOMPARE(box->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+        QCOMPARE(box->palette().color(QPalette::WindowText), kBoardBlue);
         QCOMPARE(box->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(box->font().family(), QStringLiteral("Verdana"));
         QVERIFY(box->font().pointSizeF() <= 14.25);
@@ -225,7 +226,7 @@ private slots:
         auto* link = control<QLabel>(screen, "lblGoToHome");
         QCOMPARE(link->parentWidget(), frame);
         QCOMPARE(link->text(), QStringLiteral("Click Here To Visit Orvane Softwares"));
-        QCOMPARE(link->palette().color(link->foregroundRole()), QColor(255, 255, 0));
+        QCOMPARE(link->palette().color(link->foregroundRole()), kLinkYellow);
         QVERIFY(link->font().bold() && link->font().underline());
 
         QTest::mouseClick(link, Qt::LeftButton);

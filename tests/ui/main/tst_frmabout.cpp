@@ -5,6 +5,7 @@
 #include "links/LinkTarget.h"
 #include "support/FakePlatform.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/ProgramColours.h"
 #include "ui/common/Twips.h"
 #include "ui/main/MainTexts.h"
 #include "ui/main/frmAbout.h"
@@ -21,8 +22,6 @@
 using namespace qvz;
 
 namespace {
-
-const QColor orange(255, 128, 0);
 
 QLabel* label(QWidget& window, const char* name)
 {
@@ -64,14 +63,14 @@ private slots:
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
 
         const QImage shot = about.grab().toImage();
-        QCOMPARE(shot.pixelColor(3, 285), orange); // bottom left, beside the OK button
-        QCOMPARE(shot.pixelColor(470, 5), orange); // top right corner
+        QCOMPARE(shot.pixelColor(3, 285), kAboutOrange); // bottom left, beside the OK button
+        QCOMPARE(shot.pixelColor(470, 5), kAboutOrange); // top right corner
         // The black rule spans the whole width, two pixels high, above the button.
         for (int x : {0, 200, about.width() - 1}) {
             QCOMPARE(shot.pixelColor(x, 258), QColor(Qt::black));
             QCOMPARE(shot.pixelColor(x, 259), QColor(Qt::black));
-            QCOMPARE(shot.pixelColor(x, 257), orange);
-            QCOMPARE(shot.pixelColor(x, 260), orange);
+            QCOMPARE(shot.pixelColor(x, 257), kAboutOrange);
+            QCOMPARE(shot.pixelColor(x, 260), kAboutOrange);
         }
 
         // The program icon, when it is built in, is the picture at the top left.

@@ -6,8 +6,10 @@
 #include "profile/ProfileTopic.h"
 #include "profile/SignProfile.h"
 #include "support/FakePlatform.h"
+#include "ui/common/ProgramColours.h"
 #include "ui/main/frmMain.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -151,6 +153,52 @@ QRect changedArea(const QImage& one, const QImage& other)
     return area;
 }
 
+// What assistive tools are told of a window: each shown node with its role, name,
+// description, value, state and place in the window, depth first.
+void describeAccessibly(QAccessibleInterface* node, const QPoint& origin, int depth,
+                        QStringList& nodes)
+{
+    const QAccessible::State state = node->state();
+    if (state.invisible)
+        return;
+    const QRect place = node->rect().translated(-origin);
+    nodes << QStringLiteral(
+                 "%1%2 '%3' '%4' '%5' focusable %6 focused %7 selected %8 at %9,%10 %11x%12")
+                 .arg(QString(depth, QLatin1Char(' ')))
+                 .arg(node->role())
+                 .arg(node->text(QAccessible::Name), node->text(QAccessible::Description),
+                      node->text(QAccessible::Value))
+                 .arg(state.focusable)
+                 .arg(state.focused)
+                 .arg(state.selected)
+                 .arg(place.x())
+                 .arg(place.y())
+                 .arg(place.width())
+                 .arg(place.height());
+    for (int i = 0; i < node->childCount(); ++i)
+        describeAccessibly(node->child(i), origin, depth + 1, nodes);
+}
+
+// The window as its user sees it, active with the focus in its topic list, and as a
+// screen reader is told it. Empty when the window cannot be made active.
+struct Seen {
+    QImage picture;
+    QStringList tree;
+};
+
+Seen seenOf(QWidget* window)
+{
+    QApplication::setActiveWindow(window);
+    if (!QTest::qWaitForWindowActive(window))
+        return {};
+    window->findChild<QListWidget*>(QStringLiteral("lstOptions"))->setFocus();
+    QCoreApplication::processEvents();
+    QStringList tree;
+    describeAccessibly(QAccessible::queryAccessibleInterface(window), window->mapToGlobal(QPoint()),
+                       0, tree);
+    return {window->grab().toImage(), tree};
+}
+
 } // namespace
 
 class tst_frmMain : public QObject {
@@ -178,6 +226,7 @@ private slots:
     void linkLabelsOpenTheirPagesOncePerClick();
     void promotionalClickReachesOnlyTheLabelInFront();
     void updateLinksReactOnlyWhileTheirPanelIsInFront();
+    void panelsBuiltWhenFirstChosenLookAsIfBuiltAtOnce();
 
 private:
     QWidget* client() const { return window_->centralWidget(); }
@@ -191,6 +240,7 @@ private:
     void clickAt(const QPoint& clientPoint);
     void clickWidget(QWidget* widget);
     void chooseEntry(int position);
+    void chooseEveryTopic();
     QMenu* openHelpMenu();
 
     FakePlatform* platform_ = nullptr;
@@ -306,6 +356,14 @@ void tst_frmMain::chooseEntry(int position)
     QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, list_->visualItemRect(item).center());
 }
 
+// Each panel is built when its topic is first chosen; this builds them all and returns
+// to the first topic.
+void tst_frmMain::chooseEveryTopic()
+{
+    for (int position = list_->count() - 1; position >= 0; --position)
+        list_->setCurrentRow(position);
+}
+
 QMenu* tst_frmMain::openHelpMenu()
 {
     QMenuBar* bar = window_->menuBar();
@@ -319,7 +377,7 @@ QMenu* tst_frmMain::openHelpMenu()
 
 void tst_frmMain::opensOnTheFirstTopicWithEveryBoxFilled()
 {
-    QCOMPARE(list_->count(), kTopicCount);
+    QCOMPARE(list_->count(), profileTopics().size());
     for (const ProfileTopic& topic : profileTopics())
         QCOMPARE(list_->item(topic.position)->text(), topic.text);
     QCOMPARE(list_->currentRow(), 0);
@@ -327,8 +385,12 @@ void tst_frmMain::opensOnTheFirstTopicWithEveryBoxFilled()
     QCOMPARE(list_->selectedItems().first()->text(), QStringLiteral("Planets Associated"));
     QCOMPARE(frontPanel(), QStringLiteral("Frame1"));
 
+    // The key facts and the first panel are filled at once, every other panel when its
+    // topic is first chosen.
     const SignProfile& profile = signProfile();
     for (const BoxField& entry : kBoxes) {
+        if (entry.position > 0)
+            chooseEntry(entry.position);
         const QString expected = profile.*entry.field;
         QVERIFY2(!expected.isEmpty(), entry.box);
         QCOMPARE(shownText(child<QWidget>(entry.box)), asShown(expected));
@@ -373,6 +435,7 @@ void tst_frmMain::placesTheMainControlsAtTheirPixelRectangles()
         {"txtChild", QRect(16, 184, 369, 50)},
         {"lblForum", QRect(8, 128, 137, 26)}, // grown by a pixel to its two lines
     };
+    chooseEveryTopic();
     for (const auto& place : places)
         QCOMPARE(child<QWidget>(place.name)->geometry(), place.rect);
     for (const ProfileTopic& topic : profileTopics())
@@ -469,6 +532,7 @@ void tst_frmMain::everyKeyboardWayOfChoosingSwitchesPanels()
 
 void tst_frmMain::panelTitlesAloneAreBold()
 {
+    chooseEveryTopic();
     for (const ProfileTopic& topic : profileTopics()) {
         auto* panel = child<QGroupBox>(qPrintable(panelName(topic.position)));
         QCOMPARE(panel->title(), topic.text);
@@ -584,6 +648,7 @@ void tst_frmMain::captionLabelsShowHintsAndBoxesNone()
         QTRY_VERIFY2(QToolTip::isVisible(), hint.label);
         QCOMPARE(QToolTip::text(), QLatin1String(hint.hint));
     }
+    chooseEveryTopic();
     for (const BoxField& entry : kBoxes)
         QVERIFY2(child<QWidget>(entry.box)->toolTip().isEmpty(), entry.box);
 }
@@ -593,6 +658,7 @@ void tst_frmMain::captionLabelsShowHintsAndBoxesNone()
 // the key facts' boxes have to scroll.
 void tst_frmMain::linkTextsAndKeyFactsShowAsLaidOut()
 {
+    chooseEntry(kUpdatePosition);
     for (const char* name : {"lblForum", "lblDaily"}) {
         auto* label = child<QLabel>(name);
         const int lines =
@@ -707,9 +773,9 @@ void tst_frmMain::linkLabelsOpenTheirPagesOncePerClick()
         QColor colour;
     } links[] = {
         {"Label61", LinkTarget::HomePage, -1, Qt::white},
-        {"lblForum", LinkTarget::SignForumPage, kUpdatePosition, QColor(0, 0, 255)},
-        {"lblAstrology", LinkTarget::HelpPage, kUpdatePosition, QColor(0, 0, 255)},
-        {"lblDaily", LinkTarget::DailyHoroscopePage, kUpdatePosition, QColor(0, 0, 255)},
+        {"lblForum", LinkTarget::SignForumPage, kUpdatePosition, kLinkBlue},
+        {"lblAstrology", LinkTarget::HelpPage, kUpdatePosition, kLinkBlue},
+        {"lblDaily", LinkTarget::DailyHoroscopePage, kUpdatePosition, kLinkBlue},
     };
     for (const auto& link : links) {
         if (link.position >= 0)
@@ -742,7 +808,7 @@ void tst_frmMain::promotionalClickReachesOnlyTheLabelInFront()
     const QPoint corner = fullBrand->mapTo(client(), QPoint(2, 2));
     for (QLabel* label : {fullBrand, coBrand}) {
         QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(label->palette().color(QPalette::WindowText), kLinkBlue);
         QVERIFY(label->font().bold());
         QVERIFY(label->font().underline());
     }
@@ -783,6 +849,46 @@ void tst_frmMain::updateLinksReactOnlyWhileTheirPanelIsInFront()
     chooseEntry(kUpdatePosition);
     clickAt(places[0]);
     QCOMPARE(platform_->openedAddresses, QStringList{linkAddress(LinkTarget::SignForumPage)});
+}
+
+// Panels are built when their topic is first chosen, after the window is shown. The
+// user and a screen reader see exactly what they saw of the same window with every
+// panel built before it was shown: the first frame and each panel, chosen out of order.
+void tst_frmMain::panelsBuiltWhenFirstChosenLookAsIfBuiltAtOnce()
+{
+    frmMain atOnce(*platform_);
+    auto* atOnceList = atOnce.findChild<QListWidget*>(QStringLiteral("lstOptions"));
+    for (int position = atOnceList->count() - 1; position >= 0; --position)
+        atOnceList->setCurrentRow(position);
+    atOnce.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&atOnce));
+
+    const auto compare = [&](int position) {
+        const Seen expected = seenOf(&atOnce);
+        const Seen seen = seenOf(window_);
+        QVERIFY(!seen.tree.isEmpty());
+        QCOMPARE(seen.tree, expected.tree);
+        QVERIFY2(seen.picture == expected.picture, qPrintable(QString::number(position)));
+    };
+    // The first frame, then each topic.
+    for (int position : {-1, 6, 0, 15, 2, 14, 7, 1, 9, 3, 12, 4, 11, 5, 13, 8, 10}) {
+        if (position >= 0) {
+            list_->setCurrentRow(position);
+            atOnceList->setCurrentRow(position);
+        }
+        compare(position);
+        if (QTest::currentTestFailed())
+            return;
+        // Tab leads from the key facts into the panel in front, whenever it was built.
+        if (position < 0 || position == kUpdatePosition)
+            continue;
+        auto* lastFact = child<QWidget>("txtBirthDates");
+        lastFact->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(lastFact, Qt::Key_Tab);
+        QWidget* next = QApplication::focusWidget();
+        QVERIFY2(next && next->parentWidget()->objectName() == panelName(position),
+                 qPrintable(QString::number(position)));
+    }
 }
 
 QTEST_MAIN(tst_frmMain)

@@ -133,7 +133,6 @@ class TestFrmSave : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { fillSignProfile(); }
 
     void windowIsLaidOutAsDesigned();
     void captionsFitTheirBoxes();

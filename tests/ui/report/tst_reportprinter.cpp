@@ -3,6 +3,7 @@
 
 #include "profile/SignProfile.h"
 #include "report/ReportComposer.h"
+#include "report/ReportPalette.h"
 #include "support/ExternalTool.h"
 #include "ui/report/ReportPrinter.h"
 #include "ui/report/ReportView.h"
@@ -77,7 +78,6 @@ class TestReportPrinter : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { fillSignProfile(); }
 
     void printsEveryPageOfTheWholeDocument();
     void printsWithTheViewsFormatting();
@@ -118,10 +118,9 @@ void TestReportPrinter::printsWithTheViewsFormatting()
     // The title, headings and labels keep their colours on paper; the text is black.
     const QImage page = firstPageImage(pdf, folder.path());
     QVERIFY(!page.isNull());
-    QVERIFY(pixelsOfColour(page, qRgb(128, 0, 128)) > 20);
-    QVERIFY(pixelsOfColour(page, qRgb(0, 128, 128)) > 20);
-    QVERIFY(pixelsOfColour(page, qRgb(128, 0, 0)) > 20);
-    QVERIFY(pixelsOfColour(page, qRgb(0, 0, 0)) > 20);
+    for (QRgb colour : {reportPalette::kTitle, reportPalette::kHeading, reportPalette::kLabel,
+                        reportPalette::kBody})
+        QVERIFY(pixelsOfColour(page, colour) > 20);
 }
 
 QTEST_MAIN(TestReportPrinter)
