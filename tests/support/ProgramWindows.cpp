@@ -3,6 +3,8 @@
 
 #include "support/ProgramWindows.h"
 
+#include "support/Controls.h"
+
 #include <QGroupBox>
 #include <QListWidget>
 #include <QStyleOption>
@@ -14,10 +16,7 @@ namespace {
 
 QListWidget* topicList(frmMain& window)
 {
-    auto* list = window.findChild<QListWidget*>(QStringLiteral("lstOptions"));
-    if (!list)
-        qFatal("the main window has no topic list");
-    return list;
+    return child<QListWidget>(window, "lstOptions");
 }
 
 } // namespace

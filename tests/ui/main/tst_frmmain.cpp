@@ -5,6 +5,7 @@
 #include "links/LinkTarget.h"
 #include "profile/ProfileTopic.h"
 #include "profile/SignProfile.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 #include "ui/common/ProgramColours.h"
 #include "ui/main/frmMain.h"
@@ -191,7 +192,7 @@ Seen seenOf(QWidget* window)
     QApplication::setActiveWindow(window);
     if (!QTest::qWaitForWindowActive(window))
         return {};
-    window->findChild<QListWidget*>(QStringLiteral("lstOptions"))->setFocus();
+    child<QListWidget>(*window, "lstOptions")->setFocus();
     QCoreApplication::processEvents();
     QStringList tree;
     describeAccessibly(QAccessible::queryAccessibleInterface(window), window->mapToGlobal(QPoint()),
@@ -230,7 +231,6 @@ private slots:
 
 private:
     QWidget* client() const { return window_->centralWidget(); }
-    template <typename T> T* child(const char* name) const;
     QRect panelRect() const;
     QString frontPanelAt(const QPoint& clientPoint) const;
     QString frontPanel() const;
@@ -256,7 +256,7 @@ void tst_frmMain::init()
     QVERIFY(QTest::qWaitForWindowExposed(window_));
     QApplication::setActiveWindow(window_);
     QVERIFY(QTest::qWaitForWindowActive(window_));
-    list_ = child<QListWidget>("lstOptions");
+    list_ = child<QListWidget>(*window_, "lstOptions");
 }
 
 void tst_frmMain::cleanup()
@@ -266,14 +266,6 @@ void tst_frmMain::cleanup()
     delete platform_;
     window_ = nullptr;
     platform_ = nullptr;
-}
-
-template <typename T> T* tst_frmMain::child(const char* name) const
-{
-    T* found = window_->findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
 }
 
 QRect tst_frmMain::panelRect() const
@@ -327,7 +319,7 @@ QImage tst_frmMain::panelViewAlone(int position)
     QList<QWidget*> hidden;
     for (const ProfileTopic& topic : profileTopics()) {
         if (topic.position != position)
-            hidden << child<QWidget>(qPrintable(panelName(topic.position)));
+            hidden << child<QWidget>(*window_, qPrintable(panelName(topic.position)));
     }
     for (QWidget* panel : hidden)
         panel->hide();
@@ -393,7 +385,7 @@ void tst_frmMain::opensOnTheFirstTopicWithEveryBoxFilled()
             chooseEntry(entry.position);
         const QString expected = profile.*entry.field;
         QVERIFY2(!expected.isEmpty(), entry.box);
-        QCOMPARE(shownText(child<QWidget>(entry.box)), asShown(expected));
+        QCOMPARE(shownText(child<QWidget>(*window_, entry.box)), asShown(expected));
     }
 }
 
@@ -437,9 +429,10 @@ void tst_frmMain::placesTheMainControlsAtTheirPixelRectangles()
     };
     chooseEveryTopic();
     for (const auto& place : places)
-        QCOMPARE(child<QWidget>(place.name)->geometry(), place.rect);
+        QCOMPARE(child<QWidget>(*window_, place.name)->geometry(), place.rect);
     for (const ProfileTopic& topic : profileTopics())
-        QCOMPARE(child<QWidget>(qPrintable(panelName(topic.position)))->geometry(), panelRect());
+        QCOMPARE(child<QWidget>(*window_, qPrintable(panelName(topic.position)))->geometry(),
+                 panelRect());
 
     // Caption labels stand just above the left end of their box, one line high.
     const char* const pairs[][2] = {{"Label5", "txtZodiacQuality"},
@@ -447,8 +440,8 @@ void tst_frmMain::placesTheMainControlsAtTheirPixelRectangles()
                                     {"Label3", "txtZodiacSymbol"},
                                     {"Label2", "txtBirthDates"}};
     for (const auto& pair : pairs) {
-        const QRect label = child<QWidget>(pair[0])->geometry();
-        const QRect box = child<QWidget>(pair[1])->geometry();
+        const QRect label = child<QWidget>(*window_, pair[0])->geometry();
+        const QRect box = child<QWidget>(*window_, pair[1])->geometry();
         QCOMPARE(label.height(), 13);
         QVERIFY(label.bottom() < box.top());
         QVERIFY(box.top() - label.bottom() <= 15);
@@ -458,7 +451,7 @@ void tst_frmMain::placesTheMainControlsAtTheirPixelRectangles()
 
 void tst_frmMain::showsThePictureInASunkenBoxOfItsOwnSize()
 {
-    auto* picture = child<QLabel>("picZodiac");
+    auto* picture = child<QLabel>(*window_, "picZodiac");
     QCOMPARE(picture->pixmap().size(), QSize(150, 244));
     QCOMPARE(picture->frameShadow(), QFrame::Sunken);
     QVERIFY(picture->frameWidth() > 0);
@@ -478,7 +471,7 @@ void tst_frmMain::clickingAnEntryBringsItsPanelForward()
         QCOMPARE(frontPanel(), panelName(position));
         // The key facts above the panels stay in sight whatever the topic.
         for (const char* name : facts) {
-            auto* box = child<QLineEdit>(name);
+            auto* box = child<QLineEdit>(*window_, name);
             QCOMPARE(widgetAt(box->geometry().center()), box);
         }
     }
@@ -534,7 +527,7 @@ void tst_frmMain::panelTitlesAloneAreBold()
 {
     chooseEveryTopic();
     for (const ProfileTopic& topic : profileTopics()) {
-        auto* panel = child<QGroupBox>(qPrintable(panelName(topic.position)));
+        auto* panel = child<QGroupBox>(*window_, qPrintable(panelName(topic.position)));
         QCOMPARE(panel->title(), topic.text);
         QVERIFY(panel->font().bold());
         QCOMPARE(panel->font().pointSizeF(), 8.25);
@@ -542,7 +535,7 @@ void tst_frmMain::panelTitlesAloneAreBold()
         for (QWidget* w : inner)
             QVERIFY2(!w->font().bold(), qPrintable(w->objectName()));
     }
-    QVERIFY(!child<QGroupBox>("Frame18")->font().bold());
+    QVERIFY(!child<QGroupBox>(*window_, "Frame18")->font().bold());
 }
 
 void tst_frmMain::boxesRefuseTypingAndPastingButCopy()
@@ -551,7 +544,7 @@ void tst_frmMain::boxesRefuseTypingAndPastingButCopy()
     for (const BoxField& entry : kBoxes) {
         if (entry.position >= 0)
             chooseEntry(entry.position);
-        auto* box = child<QWidget>(entry.box);
+        auto* box = child<QWidget>(*window_, entry.box);
         const QString before = shownText(box);
         clickWidget(box);
         QTRY_VERIFY(box->hasFocus());
@@ -574,7 +567,7 @@ void tst_frmMain::boxesRefuseTypingAndPastingButCopy()
 
     // A part of a text is selected with the keyboard alone and copied.
     chooseEntry(2);
-    auto* traits = child<QPlainTextEdit>("txtGeneralTraits");
+    auto* traits = child<QPlainTextEdit>(*window_, "txtGeneralTraits");
     clickWidget(traits);
     QTest::keyClick(traits, Qt::Key_Home, Qt::ControlModifier);
     for (int i = 0; i < 5; ++i)
@@ -595,7 +588,7 @@ void tst_frmMain::everyBoxShowsItsCaretWhileFocused()
     for (const BoxField& entry : kBoxes) {
         if (entry.position >= 0)
             chooseEntry(entry.position);
-        auto* box = child<QWidget>(entry.box);
+        auto* box = child<QWidget>(*window_, entry.box);
         clickWidget(box);
         QTRY_VERIFY(box->hasFocus());
         const QImage focused = box->grab().toImage();
@@ -610,7 +603,7 @@ void tst_frmMain::everyBoxShowsItsCaretWhileFocused()
 void tst_frmMain::longTextsWrapAndKeepTheirScrollPositionAndSelection()
 {
     chooseEntry(2);
-    auto* traits = child<QPlainTextEdit>("txtGeneralTraits");
+    auto* traits = child<QPlainTextEdit>(*window_, "txtGeneralTraits");
     QScrollBar* bar = traits->verticalScrollBar();
     QVERIFY(bar->isVisible());
     QVERIFY2(bar->maximum() > 0, "the general traits are too short to scroll");
@@ -638,7 +631,7 @@ void tst_frmMain::captionLabelsShowHintsAndBoxesNone()
     for (const Hint& hint : kHints) {
         if (hint.position >= 0)
             chooseEntry(hint.position);
-        auto* label = child<QLabel>(hint.label);
+        auto* label = child<QLabel>(*window_, hint.label);
         QCOMPARE(label->text(), QLatin1String(hint.caption));
         QToolTip::hideText();
         QTRY_VERIFY(!QToolTip::isVisible());
@@ -650,7 +643,7 @@ void tst_frmMain::captionLabelsShowHintsAndBoxesNone()
     }
     chooseEveryTopic();
     for (const BoxField& entry : kBoxes)
-        QVERIFY2(child<QWidget>(entry.box)->toolTip().isEmpty(), entry.box);
+        QVERIFY2(child<QWidget>(*window_, entry.box)->toolTip().isEmpty(), entry.box);
 }
 
 // Whether labels fit their text is checked for every window at two scales elsewhere;
@@ -660,7 +653,7 @@ void tst_frmMain::linkTextsAndKeyFactsShowAsLaidOut()
 {
     chooseEntry(kUpdatePosition);
     for (const char* name : {"lblForum", "lblDaily"}) {
-        auto* label = child<QLabel>(name);
+        auto* label = child<QLabel>(*window_, name);
         const int lines =
             label->heightForWidth(label->width()) / label->fontMetrics().lineSpacing();
         QVERIFY2(lines == 2, name);
@@ -669,7 +662,7 @@ void tst_frmMain::linkTextsAndKeyFactsShowAsLaidOut()
     // moves it by the full width of the text, so the box did not have to scroll.
     for (const char* name :
          {"txtZodiacQuality", "txtZodiacElement", "txtZodiacSymbol", "txtBirthDates"}) {
-        auto* box = child<QLineEdit>(name);
+        auto* box = child<QLineEdit>(*window_, name);
         const auto caret = [box] {
             return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
         };
@@ -683,13 +676,14 @@ void tst_frmMain::linkTextsAndKeyFactsShowAsLaidOut()
         QVERIFY2(qAbs(travel - box->fontMetrics().horizontalAdvance(box->text())) <= 1, name);
     }
 
-    QCOMPARE(child<QLabel>("lblForum")->text(),
+    QCOMPARE(child<QLabel>(*window_, "lblForum")->text(),
              QStringLiteral("Visit Libra Discussion    Forum Now"));
-    QCOMPARE(child<QLabel>("lblDaily")->text(),
+    QCOMPARE(child<QLabel>(*window_, "lblDaily")->text(),
              QStringLiteral("Click Here to see Daily Libra Horoscope"));
     // The banner and the astrology link end with the address of the site.
-    QVERIFY(child<QLabel>("Label61")->text().endsWith(siteHost()));
-    QVERIFY(child<QLabel>("lblAstrology")->text().remove(QChar(0x200B)).endsWith(siteHost()));
+    QVERIFY(child<QLabel>(*window_, "Label61")->text().endsWith(siteHost()));
+    QVERIFY(
+        child<QLabel>(*window_, "lblAstrology")->text().remove(QChar(0x200B)).endsWith(siteHost()));
 }
 
 void tst_frmMain::helpMenuEntriesOpenTheirPagesOncePerClick()
@@ -702,7 +696,7 @@ void tst_frmMain::helpMenuEntriesOpenTheirPagesOncePerClick()
                    {"mnuUpdate", LinkTarget::DownloadPage}};
     for (const auto& entry : entries) {
         platform_->openedAddresses.clear();
-        auto* action = child<QAction>(entry.entry);
+        auto* action = child<QAction>(*window_, entry.entry);
         for (int click = 0; click < 2; ++click) {
             QMenu* menu = openHelpMenu();
             QVERIFY(menu);
@@ -746,7 +740,7 @@ void tst_frmMain::helpMenuHasItsEntriesInOrderWithoutShortcuts()
 void tst_frmMain::donateActsAtOnceWithoutDropDown()
 {
     QMenuBar* bar = window_->menuBar();
-    auto* donate = child<QAction>("mnuDonate");
+    auto* donate = child<QAction>(*window_, "mnuDonate");
     const QString address = linkAddress(LinkTarget::DonatePage);
 
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(donate).center());
@@ -781,7 +775,7 @@ void tst_frmMain::linkLabelsOpenTheirPagesOncePerClick()
         if (link.position >= 0)
             chooseEntry(link.position);
         platform_->openedAddresses.clear();
-        auto* label = child<QLabel>(link.label);
+        auto* label = child<QLabel>(*window_, link.label);
         QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(label->palette().color(QPalette::WindowText), link.colour);
         clickWidget(label);
@@ -794,7 +788,7 @@ void tst_frmMain::linkLabelsOpenTheirPagesOncePerClick()
     }
     // A right click is not a click on a link.
     platform_->openedAddresses.clear();
-    auto* banner = child<QLabel>("Label61");
+    auto* banner = child<QLabel>(*window_, "Label61");
     QTest::mouseClick(window_->windowHandle(), Qt::RightButton, {},
                       banner->mapTo(window_, banner->rect().center()));
     QVERIFY(platform_->openedAddresses.isEmpty());
@@ -802,8 +796,8 @@ void tst_frmMain::linkLabelsOpenTheirPagesOncePerClick()
 
 void tst_frmMain::promotionalClickReachesOnlyTheLabelInFront()
 {
-    auto* fullBrand = child<QLabel>("lblFullBrand");
-    auto* coBrand = child<QLabel>("lblCobrand");
+    auto* fullBrand = child<QLabel>(*window_, "lblFullBrand");
+    auto* coBrand = child<QLabel>(*window_, "lblCobrand");
     const QPoint centre = fullBrand->mapTo(client(), fullBrand->rect().center());
     const QPoint corner = fullBrand->mapTo(client(), QPoint(2, 2));
     for (QLabel* label : {fullBrand, coBrand}) {
@@ -833,7 +827,7 @@ void tst_frmMain::updateLinksReactOnlyWhileTheirPanelIsInFront()
     chooseEntry(kUpdatePosition);
     QList<QPoint> places;
     for (const char* name : links) {
-        auto* label = child<QLabel>(name);
+        auto* label = child<QLabel>(*window_, name);
         places << label->mapTo(client(), label->rect().center());
     }
     for (int position : {0, 1, 2, 7, 14}) {
@@ -844,8 +838,8 @@ void tst_frmMain::updateLinksReactOnlyWhileTheirPanelIsInFront()
     QVERIFY(platform_->openedAddresses.isEmpty());
 
     // The update panel holds links only, no profile text.
-    QVERIFY(child<QWidget>("Frame16")->findChildren<QLineEdit*>().isEmpty());
-    QVERIFY(child<QWidget>("Frame16")->findChildren<QPlainTextEdit*>().isEmpty());
+    QVERIFY(child<QWidget>(*window_, "Frame16")->findChildren<QLineEdit*>().isEmpty());
+    QVERIFY(child<QWidget>(*window_, "Frame16")->findChildren<QPlainTextEdit*>().isEmpty());
     chooseEntry(kUpdatePosition);
     clickAt(places[0]);
     QCOMPARE(platform_->openedAddresses, QStringList{linkAddress(LinkTarget::SignForumPage)});
@@ -857,7 +851,7 @@ void tst_frmMain::updateLinksReactOnlyWhileTheirPanelIsInFront()
 void tst_frmMain::panelsBuiltWhenFirstChosenLookAsIfBuiltAtOnce()
 {
     frmMain atOnce(*platform_);
-    auto* atOnceList = atOnce.findChild<QListWidget*>(QStringLiteral("lstOptions"));
+    auto* atOnceList = child<QListWidget>(atOnce, "lstOptions");
     for (int position = atOnceList->count() - 1; position >= 0; --position)
         atOnceList->setCurrentRow(position);
     atOnce.show();
@@ -882,7 +876,7 @@ void tst_frmMain::panelsBuiltWhenFirstChosenLookAsIfBuiltAtOnce()
         // Tab leads from the key facts into the panel in front, whenever it was built.
         if (position < 0 || position == kUpdatePosition)
             continue;
-        auto* lastFact = child<QWidget>("txtBirthDates");
+        auto* lastFact = child<QWidget>(*window_, "txtBirthDates");
         lastFact->setFocus(Qt::TabFocusReason);
         QTest::keyClick(lastFact, Qt::Key_Tab);
         QWidget* next = QApplication::focusWidget();

@@ -4,6 +4,7 @@
 #include "AppInfo.h"
 #include "links/LinkTarget.h"
 #include "profile/SignProfile.h"
+#include "support/Controls.h"
 #include "support/ExternalTool.h"
 #include "support/FakePlatform.h"
 #include "ui/common/Twips.h"
@@ -58,14 +59,6 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-template <typename T> T* child(QWidget& window, const char* name)
-{
-    T* found = window.findChild<T*>(QLatin1String(name));
-    if (!found)
-        qWarning() << "no control" << name;
-    return found;
 }
 
 void click(QWidget* widget)
