@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -78,10 +79,25 @@ class TestReportPrinter : public QObject {
     Q_OBJECT
 
 private slots:
-
+    void viewUsesTheReportFont();
     void printsEveryPageOfTheWholeDocument();
     void printsWithTheViewsFormatting();
 };
+
+void TestReportPrinter::viewUsesTheReportFont()
+{
+    ReportView report;
+    QTextEdit& view = report.view;
+    QCOMPARE(view.font().family(), QStringLiteral("Verdana"));
+    QCOMPARE(view.font().pointSizeF(), 9.75);
+    QCOMPARE(view.document()->defaultFont().pointSizeF(), 9.75);
+    QVERIFY(!view.font().bold() && !view.font().italic() && !view.font().underline());
+    // The runs set no size of their own, so everything shows at the view's size.
+    for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            QVERIFY(!it.fragment().charFormat().hasProperty(QTextFormat::FontPointSize));
+    }
+}
 
 void TestReportPrinter::printsEveryPageOfTheWholeDocument()
 {
