@@ -44,7 +44,7 @@ private slots:
 private:
     FakePlatform platform;
     // The window that owns the messages: the referral only hands it on, so any address will do.
-    char ownerStandIn = 0;
+    alignas(void*) char ownerStandIn = 0;
     QWidget* const screen = reinterpret_cast<QWidget*>(&ownerStandIn);
 };
 

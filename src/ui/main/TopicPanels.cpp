@@ -13,8 +13,6 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <algorithm>
 
 namespace qvz {

@@ -20,8 +20,8 @@ class Platform;
 struct TopicPanel;
 enum class LinkTarget;
 
-// The main window: the topic list, the sixteen stacked topic panels, the key facts,
-// the menus and the link labels.
+// The main window: the topic list, the stacked topic panels (each built when its topic is
+// first chosen), the key facts, the menus and the link labels.
 class frmMain : public QMainWindow {
     Q_OBJECT
 
