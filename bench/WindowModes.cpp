@@ -9,6 +9,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/ProgramIcon.h"
 #include "ui/common/Twips.h"
+#include "ui/main/frmMain.h"
 #include "ui/platform/QtPlatform.h"
 
 #include <QApplication>
@@ -24,12 +25,13 @@ namespace qvz::bench {
 
 namespace {
 
+// The main window start-up has shown, found by its type.
 QMainWindow* findMainWindow()
 {
     const auto windows = QApplication::topLevelWidgets();
     for (QWidget* window : windows) {
-        if (window->objectName() == QLatin1String("frmMain"))
-            return qobject_cast<QMainWindow*>(window);
+        if (auto* main = qobject_cast<frmMain*>(window))
+            return main;
     }
     return nullptr;
 }
