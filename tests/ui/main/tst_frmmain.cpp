@@ -412,6 +412,8 @@ void tst_frmMain::isAFixedCentredWindowWithoutMinimiseOrMaximise()
     QCOMPARE(font.family(), QStringLiteral("Verdana"));
     QCOMPARE(font.pointSizeF(), 8.25);
     QVERIFY(!font.bold());
+    // The window writes only characters its font has, so no fallback fonts are looked for.
+    QVERIFY(font.styleStrategy() & QFont::NoFontMerging);
 }
 
 void tst_frmMain::placesTheMainControlsAtTheirPixelRectangles()
@@ -674,6 +676,10 @@ void tst_frmMain::linkTextsAndKeyFactsShowAsLaidOut()
         const int travel = caret() - start;
         box->home(false);
         QVERIFY2(qAbs(travel - box->fontMetrics().horizontalAdvance(box->text())) <= 1, name);
+        // The thin frame is the box's own drawing, in the shadow colour, not a style sheet's.
+        const QImage shot = box->grab().toImage();
+        QVERIFY2(box->styleSheet().isEmpty(), name);
+        QCOMPARE(shot.pixelColor(0, shot.height() / 2), box->palette().color(QPalette::Shadow));
     }
 
     QCOMPARE(child<QLabel>(*window_, "lblForum")->text(),

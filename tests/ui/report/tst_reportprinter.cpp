@@ -92,6 +92,8 @@ void TestReportPrinter::viewUsesTheReportFont()
     QCOMPARE(view.font().pointSizeF(), 9.75);
     QCOMPARE(view.document()->defaultFont().pointSizeF(), 9.75);
     QVERIFY(!view.font().bold() && !view.font().italic() && !view.font().underline());
+    // Pasted text of any script finds a font for every character.
+    QVERIFY(!(view.font().styleStrategy() & QFont::NoFontMerging));
     // The runs set no size of their own, so everything shows at the view's size.
     for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it)
