@@ -36,13 +36,18 @@ bool FirstPaint::eventFilter(QObject*, QEvent* event)
     return false;
 }
 
-void exitAfterFirstFrame(QWidget* window)
+int runUntilFirstFrame(QWidget* window)
 {
     new FirstPaint(window);
     QTimer::singleShot(kPaintDeadlineMs, qApp, [] { QCoreApplication::exit(2); });
     const int status = QApplication::exec();
     if (status != 0)
         std::fprintf(stderr, "qvz-bench: no frame was painted\n");
+    return status;
+}
+
+void endAtOnce(int status)
+{
     std::fflush(nullptr);
     std::_Exit(status);
 }

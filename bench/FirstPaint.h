@@ -21,8 +21,11 @@ private:
     bool seen_ = false;
 };
 
-// Runs the event loop until the first frame of window, then ends the process at once:
-// tearing down is not part of starting up, and both window modes skip it alike.
-[[noreturn]] void exitAfterFirstFrame(QWidget* window);
+// Runs the event loop until the first frame of window; returns the exit status.
+int runUntilFirstFrame(QWidget* window);
+
+// Ends the process at once: tearing down is not part of starting up, and both window
+// modes skip it alike. What the run made on disk must be removed before.
+[[noreturn]] void endAtOnce(int status);
 
 } // namespace qvz::bench

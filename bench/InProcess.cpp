@@ -5,17 +5,20 @@
 
 #include "BenchModes.h"
 #include "QuietPlatform.h"
-#include "profile/SignProfile.h"
+#include "profile/ProfileTopic.h"
 #include "report/RtfWriter.h"
 #include "ui/common/Fonts.h"
+#include "ui/main/frmMain.h"
 #include "ui/report/ReportPrinter.h"
 #include "ui/report/frmSave.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QJsonDocument>
+#include <QListWidget>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextEdit>
 #include <cstdio>
 #include <functional>
@@ -81,21 +84,48 @@ Summary timePrinting(QTextEdit& view, int repetitions)
     return summary;
 }
 
+// The first choice of each topic but the first, in a shown main window: building the
+// topic's panel, filling and binding it, and bringing it forward; the painting follows
+// later, as it would for a panel built before. Gives each topic's median over the windows.
+QList<double> timeFirstTopicChoices(Platform& platform, int windows)
+{
+    QList<QList<double>> times(profileTopics().size());
+    for (int run = -1; run < windows; ++run) {
+        frmMain window(platform);
+        window.show();
+        auto* topics = window.findChild<QListWidget*>();
+        if (!topics || !QTest::qWaitForWindowExposed(&window))
+            return {};
+        for (int position = 1; position < int(times.size()); ++position) {
+            QElapsedTimer timer;
+            timer.start();
+            topics->setCurrentRow(position);
+            const double ms = double(timer.nsecsElapsed()) / 1e6;
+            if (run >= 0)
+                times[position] << ms;
+            QCoreApplication::processEvents();
+        }
+    }
+    QList<double> medians;
+    for (const QList<double>& topic : times.mid(1))
+        medians << summarize(topic).median;
+    return medians;
+}
+
 } // namespace
 
 InProcessTimes measureInProcess(int repetitions)
 {
-    // The main window fills the profile before any report can be opened.
-    fillSignProfile();
     QuietPlatform platform;
     InProcessTimes times;
     times.repetitions = repetitions;
     times.openReportMs = timeOpeningReport(platform, repetitions);
+    // A main window takes longer to open than a report; a tenth of the runs suffices.
+    times.topicWindows = qMax(1, repetitions / 10);
+    times.firstTopicMs = summarize(timeFirstTopicChoices(platform, times.topicWindows));
 
     frmSave report(platform);
-    auto* view = report.findChild<QTextEdit*>(QStringLiteral("RTB"));
-    if (!view)
-        return times;
+    QTextEdit* view = report.view();
     times.reportCharacters = view->document()->characterCount();
     times.writeRtfMs = timeWritingRtf(*view, repetitions);
     // Printing is slower by far; a quarter of the runs gives a steady median.
@@ -109,6 +139,8 @@ void printInProcess(const InProcessTimes& times)
 {
     std::printf("In one process, ms: median [min .. max] over %d runs (printing %d)\n",
                 times.repetitions, times.printRepetitions);
+    std::printf("  first choice of a topic %s  (medians of the 15 topics, %d windows)\n",
+                qPrintable(describe(times.firstTopicMs)), times.topicWindows);
     std::printf("  open the report window  %s\n", qPrintable(describe(times.openReportMs)));
     std::printf("  write the report as RTF %s\n", qPrintable(describe(times.writeRtfMs)));
     std::printf("  print it to PDF         %s\n", qPrintable(describe(times.printPdfMs)));
@@ -120,6 +152,8 @@ QJsonObject toJson(const InProcessTimes& times)
 {
     return {{"repetitions", times.repetitions},
             {"print_repetitions", times.printRepetitions},
+            {"topic_windows", times.topicWindows},
+            {"first_topic_ms", toJson(times.firstTopicMs)},
             {"open_report_ms", toJson(times.openReportMs)},
             {"write_rtf_ms", toJson(times.writeRtfMs)},
             {"print_pdf_ms", toJson(times.printPdfMs)},

@@ -12,6 +12,8 @@ namespace qvz::bench {
 struct InProcessTimes {
     int repetitions = 0;
     int printRepetitions = 0;
+    int topicWindows = 0;
+    Summary firstTopicMs;     // each topic's first choice: building and filling its panel
     Summary openReportMs;     // constructing the report window: wiring, composing, filling
     Summary writeRtfMs;       // the filled report as RTF
     Summary printPdfMs;       // the filled report printed to a PDF file

@@ -129,11 +129,10 @@ QList<TypingCase> standardTypingCases()
 
 TypingTimes measureTyping(const TypingCase& wanted)
 {
-    fillSignProfile();
     CountingPlatform platform;
     frmSave report(platform);
     report.show();
-    auto* view = report.findChild<QTextEdit*>(QStringLiteral("RTB"));
+    QTextEdit* view = report.view();
     TypingTimes times;
     times.wanted = wanted;
     if (!view || !QTest::qWaitForWindowExposed(&report))

@@ -9,6 +9,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/ProgramIcon.h"
 #include "ui/common/Twips.h"
+#include "ui/main/frmMain.h"
 #include "ui/platform/QtPlatform.h"
 
 #include <QApplication>
@@ -24,12 +25,13 @@ namespace qvz::bench {
 
 namespace {
 
+// The main window start-up has shown, found by its type.
 QMainWindow* findMainWindow()
 {
     const auto windows = QApplication::topLevelWidgets();
     for (QWidget* window : windows) {
-        if (window->objectName() == QLatin1String("frmMain"))
-            return qobject_cast<QMainWindow*>(window);
+        if (auto* main = qobject_cast<frmMain*>(window))
+            return main;
     }
     return nullptr;
 }
@@ -90,7 +92,9 @@ int runStartup(int argc, char* argv[], const QString& settingsFolder)
     QMainWindow* window = findMainWindow();
     if (!window)
         return 1;
-    exitAfterFirstFrame(window);
+    const int status = runUntilFirstFrame(window);
+    ownFolder.remove();
+    endAtOnce(status);
 }
 
 int runBaseline(int argc, char* argv[])
@@ -98,7 +102,7 @@ int runBaseline(int argc, char* argv[])
     QApplication app(argc, argv);
     QMainWindow* window = buildBareWindow();
     window->show();
-    exitAfterFirstFrame(window);
+    endAtOnce(runUntilFirstFrame(window));
 }
 
 } // namespace qvz::bench

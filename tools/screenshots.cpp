@@ -3,6 +3,7 @@
 
 // Renders every window of the program to PNG files, for the README and for review;
 // with "--dark", as on a desktop with a dark theme.
+#include "support/DarkPalette.h"
 #include "ui/common/Fonts.h"
 #include "ui/exit/frmNagScreen2.h"
 #include "ui/main/frmAbout.h"
@@ -17,19 +18,6 @@
 #include <cstdio>
 
 namespace {
-
-// A dark desktop theme as Qt takes it over from, for instance, GNOME's dark style.
-QPalette darkDesktopPalette()
-{
-    QPalette dark(QColor(0x35, 0x35, 0x35)); // light text on dark grey, shades derived
-    dark.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
-    dark.setColor(QPalette::AlternateBase, QColor(0x2e, 0x2e, 0x2e));
-    dark.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xe4));
-    dark.setColor(QPalette::HighlightedText, Qt::white);
-    dark.setColor(QPalette::ToolTipBase, QColor(0x20, 0x20, 0x20));
-    dark.setColor(QPalette::ToolTipText, Qt::white);
-    return dark;
-}
 
 bool saveShot(QWidget& window, const QDir& folder, const QString& name)
 {
@@ -49,7 +37,7 @@ int main(int argc, char* argv[])
     qvz::installFontSubstitutes();
     QStringList arguments = QApplication::arguments().mid(1);
     if (arguments.removeAll(QStringLiteral("--dark")) > 0)
-        QApplication::setPalette(darkDesktopPalette());
+        QApplication::setPalette(qvz::darkDesktopPalette());
     const QDir folder(arguments.value(0, QStringLiteral("screenshots")));
     QDir().mkpath(folder.path());
     qvz::QtPlatform platform;

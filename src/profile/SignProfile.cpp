@@ -11,12 +11,6 @@ namespace qvz {
 
 namespace {
 
-SignProfile& profileRecord()
-{
-    static SignProfile profile;
-    return profile;
-}
-
 // Listed by occupation (actor, singer, actor, poet, president), not by year.
 QString famousPersonalities()
 {
@@ -34,12 +28,14 @@ QString famousPersonalities()
 
 const SignProfile& signProfile()
 {
-    return profileRecord();
+    // A function-local static is initialised once, even when threads race for it.
+    static const SignProfile profile = fillSignProfile();
+    return profile;
 }
 
-void fillSignProfile()
+SignProfile fillSignProfile()
 {
-    SignProfile& p = profileRecord();
+    SignProfile p;
     p.signName = QStringLiteral("Libra");
     p.birthDates = QStringLiteral("September 21 - October 20");
     p.zodiacSymbol = QStringLiteral("Scales");
@@ -69,6 +65,7 @@ void fillSignProfile()
     p.fashionStyle = libra::fashionStyle();
     p.travelHabits = libra::travelHabits();
     p.loveAndRomance = libra::loveAndRomance();
+    return p;
 }
 
 } // namespace qvz

@@ -41,10 +41,11 @@ struct SignProfile {
     QString loveAndRomance;
 };
 
-// The process-wide record: empty until fillSignProfile runs, constant afterwards.
+// The process-wide record, filled the first time it is read (by whichever window or
+// thread comes first) and constant afterwards.
 const SignProfile& signProfile();
 
-// Assigns all 29 fields in declaration order, overwriting what they held.
-void fillSignProfile();
+// The sign's data: all 29 fields, assigned in declaration order.
+SignProfile fillSignProfile();
 
 } // namespace qvz

@@ -3,6 +3,7 @@
 
 #include "AppInfo.h"
 #include "app/Lifecycle.h"
+#include "links/LinkTarget.h"
 #include "support/FakePlatform.h"
 #include "ui/common/ExitProgram.h"
 #include "ui/common/LinkLabel.h"
@@ -11,7 +12,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QPointer>
+#include <QUrl>
 #include <QtTest>
 #include <cmath>
 
@@ -74,6 +77,17 @@ QList<QWidget*> visibleWindows()
 }
 
 } // namespace
+
+// Records the addresses the desktop services hand to the browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
 
 class tst_Lifecycle : public QObject {
     Q_OBJECT
@@ -250,6 +264,20 @@ private slots:
         QVERIFY(!other.isVisible());
         QVERIFY(!platform.exitStatuses.isEmpty());
         QVERIFY(platform.exitStatuses.count(0) == platform.exitStatuses.size());
+    }
+
+    // Opening a link through the real platform hands the address to the desktop.
+    void theRealPlatformHandsTheAddressToTheDesktop()
+    {
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
+        QtPlatform platform;
+        openLink(platform, LinkTarget::DonatePage);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+
+        QCOMPARE(catcher.urls.size(), 1);
+        QCOMPARE(catcher.urls.constFirst().toString(QUrl::FullyEncoded),
+                 linkAddress(LinkTarget::DonatePage));
     }
 };
 

@@ -3,6 +3,7 @@
 
 #include "links/LinkTarget.h"
 #include "links/modTellAFriend.h"
+#include "report/ReportPalette.h"
 #include "report/RtfWriter.h"
 #include "support/ReferralReadBack.h"
 #include "support/RtfReadBack.h"
@@ -55,8 +56,9 @@ struct PieceFormat {
 // A random character format, and in effective the one the writer should write for it.
 QTextCharFormat randomFormat(QRandomGenerator& random, int defaultPoints, PieceFormat& effective)
 {
-    static const QList<QRgb> palette = {qRgb(0, 0, 0), qRgb(128, 0, 128), qRgb(0, 128, 128),
-                                        qRgb(128, 0, 0), qRgb(255, 255, 255)};
+    static const QList<QRgb> palette = {reportPalette::kBody, reportPalette::kTitle,
+                                        reportPalette::kHeading, reportPalette::kLabel,
+                                        qRgb(255, 255, 255)};
     QTextCharFormat format;
     effective = PieceFormat();
     switch (random.bounded(3)) {

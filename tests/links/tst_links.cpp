@@ -3,24 +3,11 @@
 
 #include "links/LinkTarget.h"
 #include "support/FakePlatform.h"
-#include "ui/platform/QtPlatform.h"
 
-#include <QDesktopServices>
 #include <QUrl>
 #include <QtTest>
 
 using namespace qvz;
-
-// Records the addresses the desktop services hand to the browser.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
 
 class tst_Links : public QObject {
     Q_OBJECT
@@ -67,19 +54,6 @@ private slots:
         const QString address = QStringLiteral("http://example.org/a b?x=1&y=%41#frag");
         openLink(platform, address);
         QCOMPARE(platform.openedAddresses, QStringList{address});
-    }
-
-    void theRealPlatformHandsTheAddressToTheDesktop()
-    {
-        UrlCatcher catcher;
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
-        QtPlatform platform;
-        openLink(platform, LinkTarget::DonatePage);
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-
-        QCOMPARE(catcher.urls.size(), 1);
-        QCOMPARE(catcher.urls.constFirst().toString(QUrl::FullyEncoded),
-                 linkAddress(LinkTarget::DonatePage));
     }
 };
 

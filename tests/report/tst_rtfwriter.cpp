@@ -4,9 +4,9 @@
 #include "platform/SaveTarget.h"
 #include "profile/SignProfile.h"
 #include "report/ReportComposer.h"
+#include "report/ReportDocument.h"
 #include "report/RtfWriter.h"
 #include "support/RtfReadBack.h"
-#include "ui/report/ReportView.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,7 +14,6 @@
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextEdit>
 #include <QtTest>
 
 #ifdef Q_OS_UNIX
@@ -29,7 +28,6 @@ namespace {
 // The real report, with characters RTF must escape in a fact and in the prose.
 SignProfile markedProfile()
 {
-    fillSignProfile();
     SignProfile p = signProfile();
     p.birthDates += QStringLiteral(" {with} \\braces\\");
     p.loveAndRomance += QStringLiteral(" {with} \\braces\\");
@@ -65,10 +63,14 @@ QStringList colourTable(const QByteArray& rtf)
     return colours;
 }
 
-void composeInto(QTextEdit& view, const SignProfile& profile)
+// The report as its window's view holds it, in Verdana 9.75 pt.
+void composeInto(QTextDocument& document, const SignProfile& profile)
 {
-    setReportViewFont(view);
-    fillReportView(view, composeReport(profile));
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(9.75);
+    document.setDefaultFont(font);
+    QTextCursor cursor(&document);
+    insertReportRuns(cursor, composeReport(profile));
 }
 
 QByteArray readAll(const QString& path)
@@ -111,9 +113,9 @@ void TestRtfWriter::initTestCase()
 
 void TestRtfWriter::headerNamesVerdanaAndTheUsedColours()
 {
-    QTextEdit view;
-    composeInto(view, markedProfile());
-    const QByteArray rtf = documentToRtf(*view.document());
+    QTextDocument document;
+    composeInto(document, markedProfile());
+    const QByteArray rtf = documentToRtf(document);
     QVERIFY(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0"));
     QVERIFY(rtf.contains("\\uc1"));
     QVERIFY(QRegularExpression(R"(\{\\fonttbl\{\\f0\\fswiss[^;}]* Verdana;\}\})")
@@ -133,9 +135,9 @@ void TestRtfWriter::headerNamesVerdanaAndTheUsedColours()
 
 void TestRtfWriter::reportReadsBackWithItsFormatting()
 {
-    QTextEdit view;
-    composeInto(view, markedProfile());
-    const QList<ReadRun> read = m_unrtf.read(documentToRtf(*view.document()));
+    QTextDocument document;
+    composeInto(document, markedProfile());
+    const QList<ReadRun> read = m_unrtf.read(documentToRtf(document));
     QCOMPARE(describeRuns(read), describeRuns(expectedRuns(composeReport(markedProfile()))));
     QCOMPARE(describeRuns(read.mid(0, 2)),
              QStringList({"bold #800080 Verdana 10 \"Libra||\"",
@@ -144,9 +146,9 @@ void TestRtfWriter::reportReadsBackWithItsFormatting()
 
 void TestRtfWriter::stockTextAndHtmlOutputShowTheReport()
 {
-    QTextEdit view;
-    composeInto(view, markedProfile());
-    const QByteArray rtf = documentToRtf(*view.document());
+    QTextDocument document;
+    composeInto(document, markedProfile());
+    const QByteArray rtf = documentToRtf(document);
 
     const QByteArray text = m_unrtf.run({"--text"}, rtf);
     const qsizetype body = text.indexOf("-----------------\n");
@@ -280,18 +282,18 @@ void TestRtfWriter::successfulSaveReplacesTheWholeFile()
     const QString path = dir.filePath("report.rtf");
     QVERIFY(writeFile(path, QByteArray(300000, 'z')));
 
-    QTextEdit view;
-    composeInto(view, markedProfile());
-    QCOMPARE(saveRtfFile(*view.document(), path), QString());
+    QTextDocument document;
+    composeInto(document, markedProfile());
+    QCOMPARE(saveRtfFile(document, path), QString());
     const QByteArray saved = readAll(path);
-    QCOMPARE(saved, documentToRtf(*view.document()));
+    QCOMPARE(saved, documentToRtf(document));
     QVERIFY(!saved.contains('z' + QByteArray(20, 'z')));
     QCOMPARE(joinedText(m_unrtf.read(saved)).left(7), QStringLiteral("Libra\n\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"report.rtf"});
 
     // A new file is created as well.
     const QString fresh = dir.filePath("fresh.rtf");
-    QCOMPARE(saveRtfFile(*view.document(), fresh), QString());
+    QCOMPARE(saveRtfFile(document, fresh), QString());
     QCOMPARE(readAll(fresh), saved);
 }
 

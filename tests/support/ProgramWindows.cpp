@@ -3,6 +3,8 @@
 
 #include "support/ProgramWindows.h"
 
+#include "support/Controls.h"
+
 #include <QGroupBox>
 #include <QListWidget>
 #include <QStyleOption>
@@ -14,13 +16,16 @@ namespace {
 
 QListWidget* topicList(frmMain& window)
 {
-    auto* list = window.findChild<QListWidget*>(QStringLiteral("lstOptions"));
-    if (!list)
-        qFatal("the main window has no topic list");
-    return list;
+    return child<QListWidget>(window, "lstOptions");
 }
 
 } // namespace
+
+ProgramWindows::ProgramWindows()
+{
+    for (int row = topicCount() - 1; row >= 0; --row)
+        topicList(main)->setCurrentRow(row);
+}
 
 void ProgramWindows::showTopic(int row)
 {

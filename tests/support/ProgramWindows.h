@@ -17,8 +17,11 @@ class QGroupBox;
 namespace qvz {
 
 // Every window of the program at once, each a top-level window of its own so that
-// walking one never wanders into another, all on one fake platform.
+// walking one never wanders into another, all on one fake platform. Every panel of the
+// main window is built, as if each topic had been chosen once; the first is in front.
 struct ProgramWindows {
+    ProgramWindows();
+
     FakePlatform platform;
     frmMain main{platform};
     frmAbout about{platform};

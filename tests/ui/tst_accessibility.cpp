@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Orvane Softwares
 // SPDX-License-Identifier: MIT
 
+#include "support/DarkPalette.h"
 #include "support/ProgramWindows.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/LinkLabel.h"
+#include "ui/common/ProgramColours.h"
 
 #include <QAbstractScrollArea>
 #include <QAbstractTextDocumentLayout>
@@ -157,21 +159,6 @@ void walkMenuEntries(QAccessibleInterface* menu, const QString& path, QStringLis
     }
 }
 
-// A dark desktop theme as Qt takes it over from, for instance, GNOME's dark style.
-QPalette darkDesktopPalette()
-{
-    QPalette dark(QColor(0x35, 0x35, 0x35)); // light text on dark grey, shades derived
-    dark.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
-    dark.setColor(QPalette::AlternateBase, QColor(0x2e, 0x2e, 0x2e));
-    dark.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xe4));
-    dark.setColor(QPalette::HighlightedText, Qt::white);
-    dark.setColor(QPalette::ToolTipBase, QColor(0x20, 0x20, 0x20));
-    dark.setColor(QPalette::ToolTipText, Qt::white);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        dark.setColor(QPalette::Disabled, role, QColor(0x91, 0x91, 0x91));
-    return dark;
-}
-
 // WCAG 2 relative luminance of an sRGB colour, and the contrast ratio of two colours.
 double luminance(QRgb colour)
 {
@@ -288,7 +275,7 @@ double requiredContrast(const QWidget* widget)
 {
     if (widget->window()->objectName() == QLatin1String("frmAbout") &&
         qobject_cast<const QLabel*>(widget))
-        return contrast(qRgb(255, 255, 255), qRgb(255, 128, 0));
+        return contrast(qRgb(255, 255, 255), kAboutOrange.rgb());
     return 4.5;
 }
 

@@ -36,6 +36,13 @@ QFont verdana(qreal points, bool bold, bool underline)
     return font;
 }
 
+QFont fixedTextFont(qreal points, bool bold, bool underline)
+{
+    QFont font = verdana(points, bold, underline);
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoFontMerging));
+    return font;
+}
+
 QFont msSansSerif(qreal points)
 {
     QFont font = programFont(QStringLiteral("MS Sans Serif"));

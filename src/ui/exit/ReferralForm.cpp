@@ -6,6 +6,7 @@
 #include "links/modTellAFriend.h"
 #include "platform/Platform.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/ProgramColours.h"
 #include "ui/common/Twips.h"
 
 #include <QFocusEvent>
@@ -18,8 +19,6 @@
 namespace qvz {
 
 namespace {
-
-const QColor navy(0, 0, 128);
 
 // The message as the user entered it, with CR LF line breaks: the editor keeps lines as
 // separate blocks, and its plain-text view would also turn no-break spaces into spaces.
@@ -62,7 +61,7 @@ ReferralForm::ReferralForm(Platform& platform, QWidget* parent)
     setAccessibleName(QStringLiteral("Refer A Friend"));
     setFont(verdana(9.75, true));
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, navy);
+    colours.setColor(QPalette::Window, kNavy);
     colours.setColor(QPalette::WindowText, Qt::white);
     setPalette(colours);
     setAutoFillBackground(true);

@@ -10,6 +10,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/Placement.h"
+#include "ui/common/ProgramColours.h"
 #include "ui/common/ProgramIcon.h"
 #include "ui/common/ProgramPalette.h"
 #include "ui/common/Twips.h"
@@ -27,10 +28,6 @@
 namespace qvz {
 
 namespace {
-
-const QColor navy(0, 0, 128);
-const QColor boardBlue(0, 0, 192);
-const QColor yellow(255, 255, 0);
 
 // Two paragraphs kept on one line of text: the run of blanks between them is wider
 // than the box, so word wrapping starts the second paragraph on a line of its own.
@@ -141,7 +138,7 @@ void frmNagScreen2::addVisitBox()
     Check1_->setGeometry(twipsRect(30, 2040, 7185, 555));
     Check1_->setFont(verdana(14.25));
     Check1_->setCursor(Qt::PointingHandCursor);
-    setColours(Check1_, boardBlue);
+    setColours(Check1_, kBoardBlue);
     shrinkFontToFit(Check1_);
     // The value, not the mouse: a key, a click and an assistive tool's toggle all tick it.
     connect(Check1_, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
@@ -172,7 +169,7 @@ void frmNagScreen2::addSoftwaresFrame()
     frame->setAccessibleName(frame->title());
     frame->setGeometry(twipsRect(7320, 120, 3735, 4575));
     frame->setFont(verdana(9.75, true));
-    setColours(frame, Qt::white, navy);
+    setColours(frame, Qt::white, kNavy);
 
     auto* blurb = addLabel(frame, "Label3", familyBlurb(), twipsRect(120, 360, 3495, 3855));
     blurb->setAccessibleName(QStringLiteral("About Orvane Softwares"));
@@ -183,7 +180,7 @@ void frmNagScreen2::addSoftwaresFrame()
 
     auto* link =
         new LinkLabel(QStringLiteral("lblGoToHome"),
-                      QStringLiteral("Click Here To Visit Orvane Softwares"), yellow, frame);
+                      QStringLiteral("Click Here To Visit Orvane Softwares"), kLinkYellow, frame);
     link->setFont(verdana(9, true, true));
     link->setWordWrap(false);
     link->setGeometry(twipsRect(75, 4250, 3585, 210));

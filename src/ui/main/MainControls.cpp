@@ -3,8 +3,10 @@
 
 #include "ui/main/MainControls.h"
 
+#include "profile/ProfileTopic.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/LinkLabel.h"
+#include "ui/common/ProgramColours.h"
 #include "ui/common/Twips.h"
 #include "ui/main/MainTexts.h"
 #include "ui/main/ReadOnlyBoxes.h"
@@ -15,21 +17,26 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
+#include <iterator>
 
 namespace qvz {
 
 namespace {
 
-struct KeyFact {
-    const char* label;
-    const char* caption;
-    const char* hint;
-    const char* box;
-    QString SignProfile::*field;
+// Where the key facts stand, in twips: a caption above each box, two by two, read from
+// the top left.
+struct Place {
     int labelLeft;
     int labelTop;
     int boxLeft;
     int boxTop;
+};
+
+const Place kKeyFactPlaces[] = {
+    {2880, 870, 2910, 1080},
+    {5640, 870, 5670, 1080},
+    {2880, 1380, 2910, 1575},
+    {5640, 1380, 5670, 1575},
 };
 
 } // namespace
@@ -89,35 +96,29 @@ LinkLabel* addDiscussionBanner(QWidget* client)
 
     auto* label =
         new LinkLabel(QStringLiteral("Label61"), discussionBannerText(), QColor(Qt::white), banner);
-    label->setFont(verdana(8.25, true, true));
+    label->setFont(fixedTextFont(8.25, true, true));
     label->setAlignment(Qt::AlignCenter);
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setGeometry(twipsRect(0, 90, 6000, 390));
     return label;
 }
 
-ProfileBoxes addKeyFacts(QWidget* client)
+// Read from the top left, the places hold the facts from the last field to the first.
+KeyFactBoxes addKeyFacts(QWidget* client)
 {
-    const KeyFact facts[] = {
-        {"Label5", "Zodiac Quality", "This signifies the attitude of the people under this sign.",
-         "txtZodiacQuality", &SignProfile::zodiacQuality, 2880, 870, 2910, 1080},
-        {"Label4", "Zodiac Element", "This describes the human characteristics of this sign.",
-         "txtZodiacElement", &SignProfile::zodiacElement, 5640, 870, 5670, 1080},
-        {"Label3", "Zodiac Symbol", "This signifies the symbol that represents this sign.",
-         "txtZodiacSymbol", &SignProfile::zodiacSymbol, 2880, 1380, 2910, 1575},
-        {"Label2", "Birth Dates", "This gives the date period for this sun sign.", "txtBirthDates",
-         &SignProfile::birthDates, 5640, 1380, 5670, 1575},
-    };
-    ProfileBoxes boxes;
-    for (const KeyFact& fact : facts) {
+    const QList<TopicField>& facts = keyFacts().fields;
+    KeyFactBoxes built;
+    for (int place = 0; place < int(std::size(kKeyFactPlaces)); ++place) {
+        const TopicField& fact = facts.at(facts.size() - 1 - place);
+        const Place& at = kKeyFactPlaces[place];
         const QString caption = QLatin1String(fact.caption);
         makeCaption(QLatin1String(fact.label), caption, QLatin1String(fact.hint),
-                    QPoint(twips(fact.labelLeft), twips(fact.labelTop)), client);
-        boxes << ProfileBox{makeFactBox(QLatin1String(fact.box), caption,
-                                        twipsRect(fact.boxLeft, fact.boxTop, 2310, 285), client),
-                            fact.field};
+                    QPoint(twips(at.labelLeft), twips(at.labelTop)), client);
+        built.lastInTabOrder = makeFactBox(QLatin1String(fact.box), caption,
+                                           twipsRect(at.boxLeft, at.boxTop, 2310, 285), client);
+        built.boxes.prepend(ProfileBox{built.lastInTabOrder, fact.field});
     }
-    return boxes;
+    return built;
 }
 
 PromotionLabels addPromotions(QWidget* client)
@@ -127,13 +128,13 @@ PromotionLabels addPromotions(QWidget* client)
     frame->setAccessibleName(QStringLiteral("Offers"));
     frame->setGeometry(twipsRect(2520, 5700, 6000, 1095));
 
-    const QColor blue(0, 0, 255);
     const QRect place = twipsRect(120, 165, 5745, 855);
     auto* fullBrand =
-        new LinkLabel(QStringLiteral("lblFullBrand"), fullBrandOfferText(), blue, frame);
-    auto* coBrand = new LinkLabel(QStringLiteral("lblCobrand"), coBrandOfferText(), blue, frame);
+        new LinkLabel(QStringLiteral("lblFullBrand"), fullBrandOfferText(), kLinkBlue, frame);
+    auto* coBrand =
+        new LinkLabel(QStringLiteral("lblCobrand"), coBrandOfferText(), kLinkBlue, frame);
     for (LinkLabel* label : {fullBrand, coBrand}) {
-        label->setFont(verdana(8.25, true, true));
+        label->setFont(fixedTextFont(8.25, true, true));
         label->setAlignment(Qt::AlignCenter);
         label->setGeometry(place);
         // Opaque, so the label in front hides the one behind it completely.

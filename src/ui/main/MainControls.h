@@ -20,13 +20,19 @@ struct PromotionLabels {
     LinkLabel* coBrand = nullptr;
 };
 
+// The key facts' boxes, in the order of their fields, and the one Tab reaches last.
+struct KeyFactBoxes {
+    ProfileBoxes boxes;
+    QWidget* lastInTabOrder = nullptr;
+};
+
 // The fixed parts of the main window's client area around the topic panels; each
 // returns the controls the window binds.
 void addZodiacPicture(QWidget* client);
 QListWidget* addTopicList(QWidget* client);
 QPushButton* addSaveButton(QWidget* client);
 LinkLabel* addDiscussionBanner(QWidget* client);
-ProfileBoxes addKeyFacts(QWidget* client);
+KeyFactBoxes addKeyFacts(QWidget* client);
 PromotionLabels addPromotions(QWidget* client);
 
 } // namespace qvz

@@ -10,8 +10,8 @@ class QWidget;
 
 namespace qvz {
 
-// A read-only box of the main window and the profile field it shows. The builders
-// name the field beside the box they make, so each binding is written once.
+// A read-only box of the main window and the profile field it shows, as the topic
+// catalogue binds them.
 struct ProfileBox {
     QWidget* box;
     QString SignProfile::*field;

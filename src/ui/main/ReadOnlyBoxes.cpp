@@ -26,17 +26,10 @@ QLineEdit* makeFactBox(const QString& name, const QString& accessibleName, const
     box->setObjectName(name);
     box->setAccessibleName(accessibleName);
     box->setGeometry(rect);
-    // The flat look: a thin line instead of the sunken edge. A style sheet would take
-    // "palette(...)" from the desktop rather than the window, so the window's colours are named.
-    const QPalette colours = box->palette();
-    box->setStyleSheet(
-        QStringLiteral("QLineEdit { border: 1px solid %1; padding: 0px; background: %2; color: %3; "
-                       "selection-background-color: %4; selection-color: %5; }")
-            .arg(colours.color(QPalette::Shadow).name(), colours.color(QPalette::Base).name(),
-                 colours.color(QPalette::Text).name(), colours.color(QPalette::Highlight).name(),
-                 colours.color(QPalette::HighlightedText).name()));
-    // The narrow key-fact boxes need the room the default text margins would take.
-    box->setTextMargins(-2, 0, -2, 0);
+    // The box draws its thin line inside its edge itself; the text keeps its place, a
+    // pixel inside that line, and uses the room the default text margins would take,
+    // which the narrow key-fact boxes need.
+    box->setTextMargins(-1, 1, -1, 1);
     return box;
 }
 

@@ -12,6 +12,7 @@ namespace qvz {
 ReadOnlyLineEdit::ReadOnlyLineEdit(QWidget* parent) : QLineEdit(parent)
 {
     setReadOnly(true);
+    setFrame(false);
     connect(&blinkTimer_, &QTimer::timeout, this, &ReadOnlyLineEdit::blink);
     // A caret that moves shows at once, as in any text box.
     connect(this, &QLineEdit::cursorPositionChanged, this, &ReadOnlyLineEdit::showCaret);
@@ -51,16 +52,19 @@ void ReadOnlyLineEdit::blink()
     update();
 }
 
-// Qt's rectangle around the caret is centred on it and spans the line of text.
+// The thin line, then the caret: Qt's rectangle around it is centred on it and spans the
+// line of text.
 void ReadOnlyLineEdit::paintEvent(QPaintEvent* event)
 {
     QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Shadow));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
     if (!caretOn_)
         return;
     const QRectF around = cursorRect();
     const int width = qMax(1, style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this));
     const int left = qRound(around.center().x() - (width - 1) / 2.0);
-    QPainter painter(this);
     painter.fillRect(QRect(left, int(around.top()), width, int(around.height())),
                      palette().brush(QPalette::Text));
 }

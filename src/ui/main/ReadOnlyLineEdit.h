@@ -9,7 +9,8 @@ namespace qvz {
 
 // A read-only single-line box that shows its caret while it has the focus, as every
 // text box does, so a keyboard user sees where a selection starts. Qt hides the caret
-// of a read-only line edit; this one draws it, blinking at the desktop's rate.
+// of a read-only line edit; this one draws it, blinking at the desktop's rate. It has the
+// flat look: a thin line in the palette's shadow colour instead of the sunken edge.
 class ReadOnlyLineEdit : public QLineEdit {
 public:
     explicit ReadOnlyLineEdit(QWidget* parent);

@@ -3,10 +3,7 @@
 
 #pragma once
 
-#include "profile/ProfileTopic.h"
 #include "ui/main/ProfileBoxes.h"
-
-#include <array>
 
 class QGroupBox;
 class QWidget;
@@ -14,19 +11,20 @@ class QWidget;
 namespace qvz {
 
 class LinkLabel;
+struct ProfileTopic;
 
-// What the panels hold that the window binds: the panel of each topic position, the
-// boxes of the profile fields and the links of the update panel.
-struct TopicPanels {
-    std::array<QGroupBox*, kTopicCount> panels{};
+// A topic's panel as built, with what the window binds: the boxes of the topic's fields,
+// in the topic's order, and the links of the update panel.
+struct TopicPanel {
+    QGroupBox* panel = nullptr;
     ProfileBoxes boxes;
     LinkLabel* lblForum = nullptr;
     LinkLabel* lblAstrology = nullptr;
     LinkLabel* lblDaily = nullptr;
 };
 
-// Builds Frame1 to Frame16, in topic order, all on the same rectangle of the client
-// area, so that the one raised last is the one seen.
-TopicPanels buildTopicPanels(QWidget* client);
+// Builds the panel of a topic, hidden, on the rectangle of the client area that every
+// panel covers, laid out as the topic's kind lays out its fields. The boxes stay empty.
+TopicPanel buildTopicPanel(const ProfileTopic& topic, QWidget* client);
 
 } // namespace qvz

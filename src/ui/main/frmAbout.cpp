@@ -8,6 +8,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/Placement.h"
+#include "ui/common/ProgramColours.h"
 #include "ui/common/ProgramIcon.h"
 #include "ui/common/ProgramPalette.h"
 #include "ui/common/Twips.h"
@@ -22,8 +23,6 @@
 namespace qvz {
 
 namespace {
-
-const QColor orange(255, 128, 0);
 
 QString description()
 {
@@ -93,7 +92,7 @@ void frmAbout::setUpWindow()
     setFont(verdana(8.25));
     applyProgramPalette(*this);
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, orange);
+    colours.setColor(QPalette::Window, kAboutOrange);
     colours.setColor(QPalette::WindowText, Qt::white);
     setPalette(colours);
     setAutoFillBackground(true);

@@ -5,6 +5,7 @@
 
 #include "AppInfo.h"
 #include "links/LinkTarget.h"
+#include "profile/ProfileTopic.h"
 #include "profile/SignProfile.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/LinkLabel.h"
@@ -24,22 +25,10 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
-#include <algorithm>
-#include <functional>
 
 namespace qvz {
 
 namespace {
-
-// The boxes get their texts in the order of the profile's fields, which is the order
-// of their declaration and so of their addresses in the record.
-void sortByField(ProfileBoxes& boxes)
-{
-    const SignProfile& profile = signProfile();
-    std::sort(boxes.begin(), boxes.end(), [&profile](const ProfileBox& a, const ProfileBox& b) {
-        return std::less<const QString*>()(&(profile.*a.field), &(profile.*b.field));
-    });
-}
 
 QAction* addMenuEntry(QMenu* menu, const char* name, const QString& text)
 {
@@ -53,9 +42,18 @@ void addMenuSeparator(QMenu* menu, const char* name)
     menu->addSeparator()->setObjectName(QLatin1String(name));
 }
 
+// Each box gets its field's text, in the order of the profile's fields.
+void fillBoxes(const ProfileBoxes& boxes)
+{
+    const SignProfile& profile = signProfile();
+    for (const ProfileBox& entry : boxes)
+        setBoxText(entry.box, profile.*entry.field);
+}
+
 } // namespace
 
-frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform)
+frmMain::frmMain(Platform& platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform), panels_(profileTopics().size(), nullptr)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(windowCaption());
@@ -63,7 +61,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint);
     applyProgramPalette(*this);
-    setFont(verdana(8.25));
+    setFont(fixedTextFont(8.25));
     buildMenus();
     buildClientArea();
     load();
@@ -71,27 +69,23 @@ frmMain::frmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
 
 void frmMain::buildClientArea()
 {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(twipsSize(8565, 6840));
-    setCentralWidget(client);
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("clientArea"));
+    client_->setFixedSize(twipsSize(8565, 6840));
+    setCentralWidget(client_);
     // The window is exactly the client area below the menu bar and cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    addZodiacPicture(client);
-    topicList_ = addTopicList(client);
-    QPushButton* save = addSaveButton(client);
-    LinkLabel* banner = addDiscussionBanner(client);
-    boxes_ = addKeyFacts(client);
-    const TopicPanels topics = buildTopicPanels(client);
-    panels_ = topics.panels;
-    boxes_ << topics.boxes;
-    sortByField(boxes_);
-    promotions_ = addPromotions(client);
+    addZodiacPicture(client_);
+    topicList_ = addTopicList(client_);
+    QPushButton* save = addSaveButton(client_);
+    LinkLabel* banner = addDiscussionBanner(client_);
+    keyFacts_ = addKeyFacts(client_);
+    promotions_ = addPromotions(client_);
 
     connect(topicList_, &QListWidget::currentRowChanged, this, &frmMain::showTopic);
     connect(save, &QPushButton::clicked, this, &frmMain::showReport);
-    bindLinkLabels(banner, topics);
+    bindLinkLabels(banner);
 }
 
 void frmMain::buildMenus()
@@ -118,14 +112,20 @@ void frmMain::buildMenus()
     bindLink(donate, LinkTarget::DonatePage);
 }
 
-void frmMain::bindLinkLabels(LinkLabel* banner, const TopicPanels& topics)
+void frmMain::bindLinkLabels(LinkLabel* banner)
 {
     bindLink(banner, LinkTarget::HomePage);
     bindLink(promotions_.fullBrand, LinkTarget::FullyBrandedPage);
     bindLink(promotions_.coBrand, LinkTarget::CoBrandPage);
-    bindLink(topics.lblForum, LinkTarget::SignForumPage);
-    bindLink(topics.lblAstrology, LinkTarget::HelpPage);
-    bindLink(topics.lblDaily, LinkTarget::DailyHoroscopePage);
+}
+
+void frmMain::bindUpdateLinks(const TopicPanel& built)
+{
+    if (!built.lblForum)
+        return;
+    bindLink(built.lblForum, LinkTarget::SignForumPage);
+    bindLink(built.lblAstrology, LinkTarget::HelpPage);
+    bindLink(built.lblDaily, LinkTarget::DailyHoroscopePage);
 }
 
 void frmMain::bindLink(LinkLabel* label, LinkTarget target)
@@ -138,41 +138,64 @@ void frmMain::bindLink(QAction* action, LinkTarget target)
     connect(action, &QAction::triggered, this, [this, target] { openLink(platform_, target); });
 }
 
+// Only the first topic's panel is built here: every other one waits for its topic to be
+// chosen, so start-up neither builds nor lays out what nobody has seen yet.
 void frmMain::load()
 {
     for (const ProfileTopic& topic : profileTopics())
         topicList_->addItem(topic.text);
+    fillBoxes(keyFacts_.boxes);
     bringToFront(0);
-    fillSignProfile();
-    fillBoxes();
     topicList_->setCurrentRow(0);
 }
 
-void frmMain::fillBoxes()
+// The panel of a topic, built, filled and bound the first time it is asked for.
+QGroupBox* frmMain::panel(int position)
 {
-    const SignProfile& profile = signProfile();
-    for (const ProfileBox& entry : boxes_)
-        setBoxText(entry.box, profile.*entry.field);
+    if (panels_[position])
+        return panels_[position];
+    const TopicPanel built = buildTopicPanel(profileTopics().at(position), client_);
+    fillBoxes(built.boxes);
+    bindUpdateLinks(built);
+    panels_[position] = built.panel;
+    keepTabOrder();
+    return built.panel;
+}
+
+// Tab walks the panels' boxes right after the key facts and before the offers below, in
+// the order of the topics, however late a panel was built.
+void frmMain::keepTabOrder()
+{
+    QWidget* previous = keyFacts_.lastInTabOrder;
+    for (QGroupBox* built : panels_) {
+        if (!built)
+            continue;
+        for (QWidget* control : built->findChildren<QWidget*>()) {
+            if (control->focusPolicy() == Qt::NoFocus)
+                continue;
+            setTabOrder(previous, control);
+            previous = control;
+        }
+    }
 }
 
 void frmMain::showTopic(int position)
 {
-    if (position >= 0 && position < kTopicCount)
+    if (position >= 0 && position < int(panels_.size()))
         bringToFront(position);
 }
 
 // Only the panel in front is shown. Shown behind it, every other panel would lay out its
-// long text at start-up and paint for nobody; hidden, each keeps its text, caret and
-// scroll position, and the keyboard cannot wander into a panel nobody sees.
+// long text and paint for nobody; hidden, each keeps its text, caret and scroll
+// position, and the keyboard cannot wander into a panel nobody sees.
 void frmMain::bringToFront(int position)
 {
-    QGroupBox* front = panels_[position];
-    front->show();
-    front->raise();
-    for (QGroupBox* panel : panels_) {
-        if (panel != front)
-            panel->hide();
-    }
+    QGroupBox* chosen = panel(position);
+    chosen->show();
+    chosen->raise();
+    if (front_ && front_ != chosen)
+        front_->hide();
+    front_ = chosen;
 }
 
 void frmMain::showAbout()

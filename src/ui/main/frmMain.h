@@ -3,12 +3,11 @@
 
 #pragma once
 
-#include "profile/ProfileTopic.h"
 #include "ui/main/MainControls.h"
 #include "ui/main/ProfileBoxes.h"
 
 #include <QMainWindow>
-#include <array>
+#include <vector>
 
 class QAction;
 class QGroupBox;
@@ -18,11 +17,11 @@ namespace qvz {
 
 class LinkLabel;
 class Platform;
-struct TopicPanels;
+struct TopicPanel;
 enum class LinkTarget;
 
-// The main window: the topic list, the sixteen stacked topic panels, the key facts,
-// the menus and the link labels.
+// The main window: the topic list, the stacked topic panels (each built when its topic is
+// first chosen), the key facts, the menus and the link labels.
 class frmMain : public QMainWindow {
     Q_OBJECT
 
@@ -44,17 +43,21 @@ private slots:
 private:
     void buildClientArea();
     void buildMenus();
-    void bindLinkLabels(LinkLabel* banner, const TopicPanels& topics);
+    void bindLinkLabels(LinkLabel* banner);
+    void bindUpdateLinks(const TopicPanel& built);
     void bindLink(LinkLabel* label, LinkTarget target);
     void bindLink(QAction* action, LinkTarget target);
     void load();
-    void fillBoxes();
+    QGroupBox* panel(int position);
+    void keepTabOrder();
     void bringToFront(int position);
 
     Platform& platform_;
+    QWidget* client_ = nullptr;
     QListWidget* topicList_ = nullptr;
-    std::array<QGroupBox*, kTopicCount> panels_{};
-    ProfileBoxes boxes_;
+    KeyFactBoxes keyFacts_;
+    std::vector<QGroupBox*> panels_; // each built when its topic is first chosen
+    QGroupBox* front_ = nullptr;
     PromotionLabels promotions_;
     bool centred_ = false;
 };

@@ -12,6 +12,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/Placement.h"
+#include "ui/common/ProgramColours.h"
 #include "ui/common/ProgramIcon.h"
 #include "ui/common/ProgramPalette.h"
 #include "ui/common/Twips.h"
@@ -31,8 +32,6 @@
 namespace qvz {
 
 namespace {
-
-const QColor linkBlue(0, 0, 255);
 
 QString fullBrandOffer()
 {
@@ -63,7 +62,7 @@ void widenAroundCentre(QLabel* label)
 
 LinkLabel* addTopLink(QWidget* parent, const char* name, const QString& text, const QRect& rect)
 {
-    auto* link = new LinkLabel(QLatin1String(name), text, linkBlue, parent);
+    auto* link = new LinkLabel(QLatin1String(name), text, kLinkBlue, parent);
     link->setFont(verdana(8.25, false, true));
     link->setWordWrap(false);
     link->setAlignment(Qt::AlignCenter);
@@ -74,7 +73,7 @@ LinkLabel* addTopLink(QWidget* parent, const char* name, const QString& text, co
 
 LinkLabel* addOffer(QGroupBox* frame, const char* name, const QString& text)
 {
-    auto* offer = new LinkLabel(QLatin1String(name), text, linkBlue, frame);
+    auto* offer = new LinkLabel(QLatin1String(name), text, kLinkBlue, frame);
     offer->setFont(verdana(8.25, true, true));
     offer->setAlignment(Qt::AlignCenter);
     offer->setGeometry(twipsRect(120, 165, 7425, 615));
@@ -183,7 +182,7 @@ void frmSave::addOffers()
 // reader starts at its top.
 void frmSave::loadReport()
 {
-    wireReportLinks(platform_, RTB_, this);
+    wireReportLinks(platform_, RTB_);
     fillReportView(*RTB_, composeReport(signProfile()));
     RTB_->moveCursor(QTextCursor::Start);
 }

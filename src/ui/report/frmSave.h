@@ -24,6 +24,9 @@ class frmSave : public QDialog {
 public:
     explicit frmSave(Platform& platform, QWidget* parent = nullptr);
 
+    // The report view, RTB.
+    QTextEdit* view() const { return RTB_; }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -23,7 +23,6 @@ constexpr int maxLinkLength = 1024;
 struct ReportLinkState {
     Platform* platform = nullptr;
     QPointer<QTextEdit> view;
-    QPointer<QWidget> window;
 };
 
 ReportLinkState& linkState()
@@ -203,10 +202,10 @@ private:
 
 } // namespace
 
-void wireReportLinks(Platform& platform, QTextEdit* view, QWidget* window)
+void wireReportLinks(Platform& platform, QTextEdit* view)
 {
     view->viewport()->installEventFilter(new ReportLinks(view));
-    linkState() = ReportLinkState{&platform, view, window};
+    linkState() = ReportLinkState{&platform, view};
 }
 
 } // namespace qvz

@@ -4,7 +4,6 @@
 #pragma once
 
 class QTextEdit;
-class QWidget;
 
 namespace qvz {
 
@@ -12,8 +11,8 @@ class Platform;
 
 // Makes the web addresses in the report view clickable: every address the view holds is
 // marked as a link whenever its text changes, and a left-button press on a link opens
-// it. The view and window are remembered process-wide (one
-// report window exists at a time); each wiring replaces the previous one's.
-void wireReportLinks(Platform& platform, QTextEdit* view, QWidget* window);
+// it. The view is remembered process-wide (one report window exists at a time); each
+// wiring replaces the previous one's.
+void wireReportLinks(Platform& platform, QTextEdit* view);
 
 } // namespace qvz

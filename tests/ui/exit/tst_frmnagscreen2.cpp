@@ -3,8 +3,10 @@
 
 #include "AppInfo.h"
 #include "links/LinkTarget.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/ProgramColours.h"
 #include "ui/exit/SupportMessages.h"
 #include "ui/exit/frmNagScreen2.h"
 #include "ui/platform/QtPlatform.h"
@@ -23,17 +25,9 @@ using namespace qvz;
 
 namespace {
 
-template <typename T = QWidget> T* control(QWidget& window, const char* name)
-{
-    auto* found = window.findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
 QString shownMessage(frmNagScreen2& screen)
 {
-    return control<QLabel>(screen, "Label2")->text();
+    return child<QLabel>(screen, "Label2")->text();
 }
 
 // The index of the support message the screen shows, or -1 for none of them.
@@ -81,11 +75,11 @@ private slots:
         frmNagScreen2 screen(platform);
         QCOMPARE(platform.calls, (QStringList{"seed", "random"}));
         QCOMPARE(screen.windowTitle(), QStringLiteral(QVZ_APP_NAME " v" QVZ_VERSION));
-        QCOMPARE(control<QLabel>(screen, "lblNagScreen2Caption")->text(),
+        QCOMPARE(child<QLabel>(screen, "lblNagScreen2Caption")->text(),
                  QStringLiteral(QVZ_APP_NAME " v" QVZ_VERSION));
-        QCOMPARE(control<QLabel>(screen, "lblNagScreen2Caption")->font().pointSizeF(), 18.0);
+        QCOMPARE(child<QLabel>(screen, "lblNagScreen2Caption")->font().pointSizeF(), 18.0);
         const QImage icon(QStringLiteral(":/icon-32.png"));
-        QCOMPARE(control<QLabel>(screen, "picNagscreen2Icon")
+        QCOMPARE(child<QLabel>(screen, "picNagscreen2Icon")
                      ->pixmap()
                      .toImage()
                      .convertToFormat(QImage::Format_ARGB32),
@@ -155,8 +149,8 @@ private slots:
         screen.show();
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
         const QString message = shownMessage(screen);
-        clickBox(control<QCheckBox>(screen, "Check1"));
-        QTest::mouseClick(control(screen, "lblGoToHome"), Qt::LeftButton);
+        clickBox(child<QCheckBox>(screen, "Check1"));
+        QTest::mouseClick(child(screen, "lblGoToHome"), Qt::LeftButton);
         screen.hide();
         screen.show();
         QApplication::processEvents();
@@ -172,7 +166,7 @@ private slots:
         screen.show();
         QVERIFY(QTest::qWaitForWindowActive(&screen));
         platform.calls.clear();
-        auto* box = control<QCheckBox>(screen, "Check1");
+        auto* box = child<QCheckBox>(screen, "Check1");
         const QString home = linkAddress(LinkTarget::HomePage);
 
         clickBox(box);
@@ -204,10 +198,10 @@ private slots:
     {
         FakePlatform platform;
         frmNagScreen2 screen(platform);
-        auto* box = control<QCheckBox>(screen, "Check1");
+        auto* box = child<QCheckBox>(screen, "Check1");
         QCOMPARE(box->text(),
                  QStringLiteral("Click Here To Visit ") + siteHost() + QStringLiteral(" Now"));
-        QCOMPARE(box->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+        QCOMPARE(box->palette().color(QPalette::WindowText), kBoardBlue);
         QCOMPARE(box->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(box->font().family(), QStringLiteral("Verdana"));
         QVERIFY(box->font().pointSizeF() <= 14.25);
@@ -220,12 +214,12 @@ private slots:
         screen.show();
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
         platform.calls.clear();
-        auto* frame = control<QGroupBox>(screen, "Frame6");
+        auto* frame = child<QGroupBox>(screen, "Frame6");
         QCOMPARE(frame->title(), QStringLiteral("Download Orvane Softwares"));
-        auto* link = control<QLabel>(screen, "lblGoToHome");
+        auto* link = child<QLabel>(screen, "lblGoToHome");
         QCOMPARE(link->parentWidget(), frame);
         QCOMPARE(link->text(), QStringLiteral("Click Here To Visit Orvane Softwares"));
-        QCOMPARE(link->palette().color(link->foregroundRole()), QColor(255, 255, 0));
+        QCOMPARE(link->palette().color(link->foregroundRole()), kLinkYellow);
         QVERIFY(link->font().bold() && link->font().underline());
 
         QTest::mouseClick(link, Qt::LeftButton);
@@ -235,7 +229,7 @@ private slots:
                            link->mapTo(&screen, link->rect().center()));
         const QString softwares = linkAddress(LinkTarget::SoftwaresPage);
         QCOMPARE(platform.calls, QStringList(3, "open: " + softwares));
-        QTest::mouseClick(control(screen, "Label3"), Qt::LeftButton);
+        QTest::mouseClick(child(screen, "Label3"), Qt::LeftButton);
         QCOMPARE(platform.calls.size(), 3);
     }
 
@@ -244,7 +238,7 @@ private slots:
     {
         FakePlatform platform;
         frmNagScreen2 screen(platform);
-        auto* blurb = control<QLabel>(screen, "Label3");
+        auto* blurb = child<QLabel>(screen, "Label3");
         const QString text = blurb->text();
         QVERIFY(!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')));
         const QStringList paragraphs = text.split(QString(61, QLatin1Char(' ')));
@@ -263,9 +257,9 @@ private slots:
         frmNagScreen2 screen(platform);
         screen.show();
         QVERIFY(QTest::qWaitForWindowActive(&screen));
-        QCOMPARE(QApplication::focusWidget(), control(screen, "cmdClose"));
-        QCOMPARE(firstInTabOrder(screen), control(screen, "cmdClose"));
-        QCOMPARE(control<QPushButton>(screen, "cmdClose")->text(), QStringLiteral("E&xit"));
+        QCOMPARE(QApplication::focusWidget(), child(screen, "cmdClose"));
+        QCOMPARE(firstInTabOrder(screen), child(screen, "cmdClose"));
+        QCOMPARE(child<QPushButton>(screen, "cmdClose")->text(), QStringLiteral("E&xit"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(!platform.exitStatuses.isEmpty());
         QCOMPARE(platform.exitStatuses.first(), 0);
@@ -278,7 +272,7 @@ private slots:
         frmNagScreen2 screen(platform);
         screen.show();
         QVERIFY(QTest::qWaitForWindowActive(&screen));
-        auto* box = control(screen, "Check1");
+        auto* box = child(screen, "Check1");
         box->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), box);
         // Through the window, as the keyboard delivers it, so that access keys apply.
@@ -295,7 +289,7 @@ private slots:
         frmNagScreen2 buttonScreen(byButton);
         buttonScreen.show();
         QVERIFY(QTest::qWaitForWindowExposed(&buttonScreen));
-        QTest::mouseClick(control(buttonScreen, "cmdClose"), Qt::LeftButton);
+        QTest::mouseClick(child(buttonScreen, "cmdClose"), Qt::LeftButton);
 
         FakePlatform byCloseBox;
         frmNagScreen2 closeBoxScreen(byCloseBox);

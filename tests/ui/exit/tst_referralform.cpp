@@ -5,6 +5,7 @@
 #include "links/LinkTarget.h"
 #include "links/modTellAFriend.h"
 #include "support/FakePlatform.h"
+#include "ui/common/ProgramColours.h"
 #include "ui/common/Twips.h"
 #include "ui/exit/ReferralForm.h"
 
@@ -161,7 +162,7 @@ void TestReferralForm::showsTheFormAtItsPlaces()
 
     // White title on navy: the background beside the title, and the title's own pixels.
     const QImage image = s.form->grab().toImage();
-    QCOMPARE(image.pixelColor(s.form->width() - 10, 2), QColor(0, 0, 128));
+    QCOMPARE(image.pixelColor(s.form->width() - 10, 2), kNavy);
     bool whiteText = false;
     for (int x = 0; x < s.form->width() / 3 && !whiteText; ++x) {
         for (int y = 0; y < 14 && !whiteText; ++y)

@@ -3,8 +3,10 @@
 
 #include "AppInfo.h"
 #include "links/LinkTarget.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/ProgramColours.h"
 #include "ui/common/Twips.h"
 #include "ui/main/MainTexts.h"
 #include "ui/main/frmAbout.h"
@@ -21,24 +23,6 @@
 using namespace qvz;
 
 namespace {
-
-const QColor orange(255, 128, 0);
-
-QLabel* label(QWidget& window, const char* name)
-{
-    auto* found = window.findChild<QLabel*>(QLatin1String(name));
-    if (!found)
-        qFatal("no label %s", name);
-    return found;
-}
-
-QPushButton* okButton(QWidget& window)
-{
-    auto* found = window.findChild<QPushButton*>(QStringLiteral("cmdOK"));
-    if (!found)
-        qFatal("no cmdOK");
-    return found;
-}
 
 } // namespace
 
@@ -64,21 +48,23 @@ private slots:
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
 
         const QImage shot = about.grab().toImage();
-        QCOMPARE(shot.pixelColor(3, 285), orange); // bottom left, beside the OK button
-        QCOMPARE(shot.pixelColor(470, 5), orange); // top right corner
+        QCOMPARE(shot.pixelColor(3, 285), kAboutOrange); // bottom left, beside the OK button
+        QCOMPARE(shot.pixelColor(470, 5), kAboutOrange); // top right corner
         // The black rule spans the whole width, two pixels high, above the button.
         for (int x : {0, 200, about.width() - 1}) {
             QCOMPARE(shot.pixelColor(x, 258), QColor(Qt::black));
             QCOMPARE(shot.pixelColor(x, 259), QColor(Qt::black));
-            QCOMPARE(shot.pixelColor(x, 257), orange);
-            QCOMPARE(shot.pixelColor(x, 260), orange);
+            QCOMPARE(shot.pixelColor(x, 257), kAboutOrange);
+            QCOMPARE(shot.pixelColor(x, 260), kAboutOrange);
         }
 
         // The program icon, when it is built in, is the picture at the top left.
         const QImage icon(QStringLiteral(":/icon-32.png"));
-        QCOMPARE(
-            label(about, "Picture1")->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
-            icon.convertToFormat(QImage::Format_ARGB32));
+        QCOMPARE(child<QLabel>(about, "Picture1")
+                     ->pixmap()
+                     .toImage()
+                     .convertToFormat(QImage::Format_ARGB32),
+                 icon.convertToFormat(QImage::Format_ARGB32));
     }
 
     void textsAreWhiteWholeAndApart()
@@ -88,25 +74,26 @@ private slots:
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
 
-        QCOMPARE(label(about, "Label2")->text(), QStringLiteral(QVZ_APP_NAME " v" QVZ_VERSION));
-        QVERIFY(label(about, "Label2")->font().bold());
-        QCOMPARE(label(about, "Label2")->font().pointSizeF(), 9.75);
-        QCOMPARE(label(about, "lblHomePage")->text(),
+        QCOMPARE(child<QLabel>(about, "Label2")->text(),
+                 QStringLiteral(QVZ_APP_NAME " v" QVZ_VERSION));
+        QVERIFY(child<QLabel>(about, "Label2")->font().bold());
+        QCOMPARE(child<QLabel>(about, "Label2")->font().pointSizeF(), 9.75);
+        QCOMPARE(child<QLabel>(about, "lblHomePage")->text(),
                  QStringLiteral("Click here to visit ") + siteHost());
-        QCOMPARE(label(about, "lblCoBrand")->text(),
+        QCOMPARE(child<QLabel>(about, "lblCoBrand")->text(),
                  QStringLiteral("Click here for more details."));
-        QVERIFY(label(about, "Label3")->font().bold());
+        QVERIFY(child<QLabel>(about, "Label3")->font().bold());
         // The offer is the main window's, less the closing invitation to click.
-        const QString offer = label(about, "Label3")->text();
+        const QString offer = child<QLabel>(about, "Label3")->text();
         QVERIFY(offer.endsWith(QLatin1Char('.')));
         QVERIFY(fullBrandOfferText().startsWith(offer + QLatin1Char(' ')));
         const QString invitation = fullBrandOfferText().mid(offer.size()).trimmed();
         QVERIFY(invitation.endsWith(QLatin1Char('.')));
         QVERIFY(!invitation.contains(QLatin1String(". ")));
         QCOMPARE(offer.count(QLatin1String(". ")), 2);
-        QVERIFY(!label(about, "Label1")->font().bold());
+        QVERIFY(!child<QLabel>(about, "Label1")->font().bold());
 
-        const QString description = label(about, "Label1")->text();
+        const QString description = child<QLabel>(about, "Label1")->text();
         QVERIFY(description.startsWith(QStringLiteral(QVZ_APP_NAME " ")));
         QVERIFY(!description.contains(QLatin1Char('\n')) &&
                 !description.contains(QLatin1Char('\r')));
@@ -115,21 +102,22 @@ private slots:
         // picture and the rule, which show no text, are checked here.
         const QList<const char*> texts = {"Label2", "Label1", "lblHomePage", "Label3",
                                           "lblCoBrand"};
-        const QList<QWidget*> pictures = {label(about, "Picture1"),
+        const QList<QWidget*> pictures = {child<QLabel>(about, "Picture1"),
                                           about.findChild<QWidget*>(QStringLiteral("Line1"))};
         for (const char* name : texts) {
-            const QLabel* text = label(about, name);
+            const QLabel* text = child<QLabel>(about, name);
             QCOMPARE(text->palette().color(text->foregroundRole()), QColor(Qt::white));
             QVERIFY2(!text->autoFillBackground(), name);
             for (QWidget* picture : pictures)
                 QVERIFY2(!picture->geometry().intersects(text->geometry()), name);
         }
         for (const char* link : {"lblHomePage", "lblCoBrand"})
-            QVERIFY(label(about, link)->font().underline());
+            QVERIFY(child<QLabel>(about, link)->font().underline());
         // The details link sits at the right, on the line below the offer.
-        QVERIFY(label(about, "lblCoBrand")->y() >= label(about, "Label3")->geometry().bottom());
-        QCOMPARE(label(about, "lblCoBrand")->geometry().right(),
-                 label(about, "lblHomePage")->geometry().right());
+        QVERIFY(child<QLabel>(about, "lblCoBrand")->y() >=
+                child<QLabel>(about, "Label3")->geometry().bottom());
+        QCOMPARE(child<QLabel>(about, "lblCoBrand")->geometry().right(),
+                 child<QLabel>(about, "lblHomePage")->geometry().right());
     }
 
     void okIsFirstDefaultAndInMsSansSerif()
@@ -138,7 +126,7 @@ private slots:
         frmAbout about(platform);
         about.show();
         QVERIFY(QTest::qWaitForWindowActive(&about));
-        QPushButton* ok = okButton(about);
+        QPushButton* ok = child<QPushButton>(about, "cmdOK");
         QCOMPARE(ok->text(), QStringLiteral("OK"));
         QVERIFY(ok->isDefault());
         QCOMPARE(ok->font().family(), QStringLiteral("MS Sans Serif"));
@@ -166,7 +154,9 @@ private slots:
             {"Esc on the offer", keyOn("Label3", Qt::Key_Escape)},
             {"Esc on the details link", keyOn("lblCoBrand", Qt::Key_Escape)},
             {"OK clicked",
-             [](frmAbout& about) { QTest::mouseClick(okButton(about), Qt::LeftButton); }},
+             [](frmAbout& about) {
+                 QTest::mouseClick(child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
+             }},
             {"close box", [](frmAbout& about) { about.close(); }},
         };
         for (const auto& [name, way] : ways) {
@@ -174,7 +164,7 @@ private slots:
             QWidget owner;
             owner.show();
             frmAbout about(platform, &owner);
-            QSignalSpy okPresses(okButton(about), &QPushButton::clicked);
+            QSignalSpy okPresses(child<QPushButton>(about, "cmdOK"), &QPushButton::clicked);
             bool sawModal = false;
             QTimer::singleShot(0, &about, [&, way = way] {
                 QVERIFY(QTest::qWaitForWindowActive(&about));
@@ -204,28 +194,28 @@ private slots:
         const QString home = linkAddress(LinkTarget::HomePage);
         const QString branded = linkAddress(LinkTarget::FullyBrandedPage);
 
-        QTest::mouseClick(label(about, "lblHomePage"), Qt::LeftButton);
+        QTest::mouseClick(child<QLabel>(about, "lblHomePage"), Qt::LeftButton);
         QCOMPARE(platform.openedAddresses, QStringList{home});
         QVERIFY(about.isVisible());
 
-        QTest::mouseClick(label(about, "lblCoBrand"), Qt::LeftButton);
+        QTest::mouseClick(child<QLabel>(about, "lblCoBrand"), Qt::LeftButton);
         // A double click, as the window system delivers it, opens the page once.
-        QLabel* homeLink = label(about, "lblHomePage");
+        QLabel* homeLink = child<QLabel>(about, "lblHomePage");
         QTest::mouseDClick(about.windowHandle(), Qt::LeftButton, {},
                            homeLink->mapTo(&about, homeLink->rect().center()));
         QCOMPARE(platform.openedAddresses, (QStringList{home, branded, home}));
         QVERIFY(about.isVisible());
 
         // A right click is no click, and the offer text is no link at all.
-        QTest::mouseClick(label(about, "lblCoBrand"), Qt::RightButton);
-        QTest::mouseClick(label(about, "Label3"), Qt::LeftButton);
-        QTest::mouseClick(label(about, "Label1"), Qt::LeftButton);
+        QTest::mouseClick(child<QLabel>(about, "lblCoBrand"), Qt::RightButton);
+        QTest::mouseClick(child<QLabel>(about, "Label3"), Qt::LeftButton);
+        QTest::mouseClick(child<QLabel>(about, "Label1"), Qt::LeftButton);
         QCOMPARE(platform.calls.size(), 3);
         QVERIFY(about.isVisible());
 
-        QCOMPARE(label(about, "lblHomePage")->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(label(about, "lblCoBrand")->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(label(about, "Label3")->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(child<QLabel>(about, "lblHomePage")->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(child<QLabel>(about, "lblCoBrand")->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(child<QLabel>(about, "Label3")->cursor().shape(), Qt::ArrowCursor);
     }
 
     void secondOpeningShowsTheSameContents()
@@ -237,7 +227,7 @@ private slots:
             about.show();
             QVERIFY(QTest::qWaitForWindowExposed(&about));
             firstShot = about.grab().toImage();
-            QTest::mouseClick(label(about, "lblHomePage"), Qt::LeftButton);
+            QTest::mouseClick(child<QLabel>(about, "lblHomePage"), Qt::LeftButton);
             QTest::keyClick(&about, Qt::Key_Escape);
         }
         frmAbout again(platform);

@@ -5,9 +5,12 @@
 #include "links/LinkTarget.h"
 #include "profile/ProfileTopic.h"
 #include "profile/SignProfile.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
+#include "ui/common/ProgramColours.h"
 #include "ui/main/frmMain.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -151,6 +154,52 @@ QRect changedArea(const QImage& one, const QImage& other)
     return area;
 }
 
+// What assistive tools are told of a window: each shown node with its role, name,
+// description, value, state and place in the window, depth first.
+void describeAccessibly(QAccessibleInterface* node, const QPoint& origin, int depth,
+                        QStringList& nodes)
+{
+    const QAccessible::State state = node->state();
+    if (state.invisible)
+        return;
+    const QRect place = node->rect().translated(-origin);
+    nodes << QStringLiteral(
+                 "%1%2 '%3' '%4' '%5' focusable %6 focused %7 selected %8 at %9,%10 %11x%12")
+                 .arg(QString(depth, QLatin1Char(' ')))
+                 .arg(node->role())
+                 .arg(node->text(QAccessible::Name), node->text(QAccessible::Description),
+                      node->text(QAccessible::Value))
+                 .arg(state.focusable)
+                 .arg(state.focused)
+                 .arg(state.selected)
+                 .arg(place.x())
+                 .arg(place.y())
+                 .arg(place.width())
+                 .arg(place.height());
+    for (int i = 0; i < node->childCount(); ++i)
+        describeAccessibly(node->child(i), origin, depth + 1, nodes);
+}
+
+// The window as its user sees it, active with the focus in its topic list, and as a
+// screen reader is told it. Empty when the window cannot be made active.
+struct Seen {
+    QImage picture;
+    QStringList tree;
+};
+
+Seen seenOf(QWidget* window)
+{
+    QApplication::setActiveWindow(window);
+    if (!QTest::qWaitForWindowActive(window))
+        return {};
+    child<QListWidget>(*window, "lstOptions")->setFocus();
+    QCoreApplication::processEvents();
+    QStringList tree;
+    describeAccessibly(QAccessible::queryAccessibleInterface(window), window->mapToGlobal(QPoint()),
+                       0, tree);
+    return {window->grab().toImage(), tree};
+}
+
 } // namespace
 
 class tst_frmMain : public QObject {
@@ -178,10 +227,10 @@ private slots:
     void linkLabelsOpenTheirPagesOncePerClick();
     void promotionalClickReachesOnlyTheLabelInFront();
     void updateLinksReactOnlyWhileTheirPanelIsInFront();
+    void panelsBuiltWhenFirstChosenLookAsIfBuiltAtOnce();
 
 private:
     QWidget* client() const { return window_->centralWidget(); }
-    template <typename T> T* child(const char* name) const;
     QRect panelRect() const;
     QString frontPanelAt(const QPoint& clientPoint) const;
     QString frontPanel() const;
@@ -191,6 +240,7 @@ private:
     void clickAt(const QPoint& clientPoint);
     void clickWidget(QWidget* widget);
     void chooseEntry(int position);
+    void chooseEveryTopic();
     QMenu* openHelpMenu();
 
     FakePlatform* platform_ = nullptr;
@@ -206,7 +256,7 @@ void tst_frmMain::init()
     QVERIFY(QTest::qWaitForWindowExposed(window_));
     QApplication::setActiveWindow(window_);
     QVERIFY(QTest::qWaitForWindowActive(window_));
-    list_ = child<QListWidget>("lstOptions");
+    list_ = child<QListWidget>(*window_, "lstOptions");
 }
 
 void tst_frmMain::cleanup()
@@ -216,14 +266,6 @@ void tst_frmMain::cleanup()
     delete platform_;
     window_ = nullptr;
     platform_ = nullptr;
-}
-
-template <typename T> T* tst_frmMain::child(const char* name) const
-{
-    T* found = window_->findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
 }
 
 QRect tst_frmMain::panelRect() const
@@ -277,7 +319,7 @@ QImage tst_frmMain::panelViewAlone(int position)
     QList<QWidget*> hidden;
     for (const ProfileTopic& topic : profileTopics()) {
         if (topic.position != position)
-            hidden << child<QWidget>(qPrintable(panelName(topic.position)));
+            hidden << child<QWidget>(*window_, qPrintable(panelName(topic.position)));
     }
     for (QWidget* panel : hidden)
         panel->hide();
@@ -306,6 +348,14 @@ void tst_frmMain::chooseEntry(int position)
     QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, list_->visualItemRect(item).center());
 }
 
+// Each panel is built when its topic is first chosen; this builds them all and returns
+// to the first topic.
+void tst_frmMain::chooseEveryTopic()
+{
+    for (int position = list_->count() - 1; position >= 0; --position)
+        list_->setCurrentRow(position);
+}
+
 QMenu* tst_frmMain::openHelpMenu()
 {
     QMenuBar* bar = window_->menuBar();
@@ -319,7 +369,7 @@ QMenu* tst_frmMain::openHelpMenu()
 
 void tst_frmMain::opensOnTheFirstTopicWithEveryBoxFilled()
 {
-    QCOMPARE(list_->count(), kTopicCount);
+    QCOMPARE(list_->count(), profileTopics().size());
     for (const ProfileTopic& topic : profileTopics())
         QCOMPARE(list_->item(topic.position)->text(), topic.text);
     QCOMPARE(list_->currentRow(), 0);
@@ -327,11 +377,15 @@ void tst_frmMain::opensOnTheFirstTopicWithEveryBoxFilled()
     QCOMPARE(list_->selectedItems().first()->text(), QStringLiteral("Planets Associated"));
     QCOMPARE(frontPanel(), QStringLiteral("Frame1"));
 
+    // The key facts and the first panel are filled at once, every other panel when its
+    // topic is first chosen.
     const SignProfile& profile = signProfile();
     for (const BoxField& entry : kBoxes) {
+        if (entry.position > 0)
+            chooseEntry(entry.position);
         const QString expected = profile.*entry.field;
         QVERIFY2(!expected.isEmpty(), entry.box);
-        QCOMPARE(shownText(child<QWidget>(entry.box)), asShown(expected));
+        QCOMPARE(shownText(child<QWidget>(*window_, entry.box)), asShown(expected));
     }
 }
 
@@ -358,6 +412,8 @@ void tst_frmMain::isAFixedCentredWindowWithoutMinimiseOrMaximise()
     QCOMPARE(font.family(), QStringLiteral("Verdana"));
     QCOMPARE(font.pointSizeF(), 8.25);
     QVERIFY(!font.bold());
+    // The window writes only characters its font has, so no fallback fonts are looked for.
+    QVERIFY(font.styleStrategy() & QFont::NoFontMerging);
 }
 
 void tst_frmMain::placesTheMainControlsAtTheirPixelRectangles()
@@ -373,10 +429,12 @@ void tst_frmMain::placesTheMainControlsAtTheirPixelRectangles()
         {"txtChild", QRect(16, 184, 369, 50)},
         {"lblForum", QRect(8, 128, 137, 26)}, // grown by a pixel to its two lines
     };
+    chooseEveryTopic();
     for (const auto& place : places)
-        QCOMPARE(child<QWidget>(place.name)->geometry(), place.rect);
+        QCOMPARE(child<QWidget>(*window_, place.name)->geometry(), place.rect);
     for (const ProfileTopic& topic : profileTopics())
-        QCOMPARE(child<QWidget>(qPrintable(panelName(topic.position)))->geometry(), panelRect());
+        QCOMPARE(child<QWidget>(*window_, qPrintable(panelName(topic.position)))->geometry(),
+                 panelRect());
 
     // Caption labels stand just above the left end of their box, one line high.
     const char* const pairs[][2] = {{"Label5", "txtZodiacQuality"},
@@ -384,8 +442,8 @@ void tst_frmMain::placesTheMainControlsAtTheirPixelRectangles()
                                     {"Label3", "txtZodiacSymbol"},
                                     {"Label2", "txtBirthDates"}};
     for (const auto& pair : pairs) {
-        const QRect label = child<QWidget>(pair[0])->geometry();
-        const QRect box = child<QWidget>(pair[1])->geometry();
+        const QRect label = child<QWidget>(*window_, pair[0])->geometry();
+        const QRect box = child<QWidget>(*window_, pair[1])->geometry();
         QCOMPARE(label.height(), 13);
         QVERIFY(label.bottom() < box.top());
         QVERIFY(box.top() - label.bottom() <= 15);
@@ -395,7 +453,7 @@ void tst_frmMain::placesTheMainControlsAtTheirPixelRectangles()
 
 void tst_frmMain::showsThePictureInASunkenBoxOfItsOwnSize()
 {
-    auto* picture = child<QLabel>("picZodiac");
+    auto* picture = child<QLabel>(*window_, "picZodiac");
     QCOMPARE(picture->pixmap().size(), QSize(150, 244));
     QCOMPARE(picture->frameShadow(), QFrame::Sunken);
     QVERIFY(picture->frameWidth() > 0);
@@ -415,7 +473,7 @@ void tst_frmMain::clickingAnEntryBringsItsPanelForward()
         QCOMPARE(frontPanel(), panelName(position));
         // The key facts above the panels stay in sight whatever the topic.
         for (const char* name : facts) {
-            auto* box = child<QLineEdit>(name);
+            auto* box = child<QLineEdit>(*window_, name);
             QCOMPARE(widgetAt(box->geometry().center()), box);
         }
     }
@@ -469,8 +527,9 @@ void tst_frmMain::everyKeyboardWayOfChoosingSwitchesPanels()
 
 void tst_frmMain::panelTitlesAloneAreBold()
 {
+    chooseEveryTopic();
     for (const ProfileTopic& topic : profileTopics()) {
-        auto* panel = child<QGroupBox>(qPrintable(panelName(topic.position)));
+        auto* panel = child<QGroupBox>(*window_, qPrintable(panelName(topic.position)));
         QCOMPARE(panel->title(), topic.text);
         QVERIFY(panel->font().bold());
         QCOMPARE(panel->font().pointSizeF(), 8.25);
@@ -478,7 +537,7 @@ void tst_frmMain::panelTitlesAloneAreBold()
         for (QWidget* w : inner)
             QVERIFY2(!w->font().bold(), qPrintable(w->objectName()));
     }
-    QVERIFY(!child<QGroupBox>("Frame18")->font().bold());
+    QVERIFY(!child<QGroupBox>(*window_, "Frame18")->font().bold());
 }
 
 void tst_frmMain::boxesRefuseTypingAndPastingButCopy()
@@ -487,7 +546,7 @@ void tst_frmMain::boxesRefuseTypingAndPastingButCopy()
     for (const BoxField& entry : kBoxes) {
         if (entry.position >= 0)
             chooseEntry(entry.position);
-        auto* box = child<QWidget>(entry.box);
+        auto* box = child<QWidget>(*window_, entry.box);
         const QString before = shownText(box);
         clickWidget(box);
         QTRY_VERIFY(box->hasFocus());
@@ -510,7 +569,7 @@ void tst_frmMain::boxesRefuseTypingAndPastingButCopy()
 
     // A part of a text is selected with the keyboard alone and copied.
     chooseEntry(2);
-    auto* traits = child<QPlainTextEdit>("txtGeneralTraits");
+    auto* traits = child<QPlainTextEdit>(*window_, "txtGeneralTraits");
     clickWidget(traits);
     QTest::keyClick(traits, Qt::Key_Home, Qt::ControlModifier);
     for (int i = 0; i < 5; ++i)
@@ -531,7 +590,7 @@ void tst_frmMain::everyBoxShowsItsCaretWhileFocused()
     for (const BoxField& entry : kBoxes) {
         if (entry.position >= 0)
             chooseEntry(entry.position);
-        auto* box = child<QWidget>(entry.box);
+        auto* box = child<QWidget>(*window_, entry.box);
         clickWidget(box);
         QTRY_VERIFY(box->hasFocus());
         const QImage focused = box->grab().toImage();
@@ -546,7 +605,7 @@ void tst_frmMain::everyBoxShowsItsCaretWhileFocused()
 void tst_frmMain::longTextsWrapAndKeepTheirScrollPositionAndSelection()
 {
     chooseEntry(2);
-    auto* traits = child<QPlainTextEdit>("txtGeneralTraits");
+    auto* traits = child<QPlainTextEdit>(*window_, "txtGeneralTraits");
     QScrollBar* bar = traits->verticalScrollBar();
     QVERIFY(bar->isVisible());
     QVERIFY2(bar->maximum() > 0, "the general traits are too short to scroll");
@@ -574,7 +633,7 @@ void tst_frmMain::captionLabelsShowHintsAndBoxesNone()
     for (const Hint& hint : kHints) {
         if (hint.position >= 0)
             chooseEntry(hint.position);
-        auto* label = child<QLabel>(hint.label);
+        auto* label = child<QLabel>(*window_, hint.label);
         QCOMPARE(label->text(), QLatin1String(hint.caption));
         QToolTip::hideText();
         QTRY_VERIFY(!QToolTip::isVisible());
@@ -584,8 +643,9 @@ void tst_frmMain::captionLabelsShowHintsAndBoxesNone()
         QTRY_VERIFY2(QToolTip::isVisible(), hint.label);
         QCOMPARE(QToolTip::text(), QLatin1String(hint.hint));
     }
+    chooseEveryTopic();
     for (const BoxField& entry : kBoxes)
-        QVERIFY2(child<QWidget>(entry.box)->toolTip().isEmpty(), entry.box);
+        QVERIFY2(child<QWidget>(*window_, entry.box)->toolTip().isEmpty(), entry.box);
 }
 
 // Whether labels fit their text is checked for every window at two scales elsewhere;
@@ -593,8 +653,9 @@ void tst_frmMain::captionLabelsShowHintsAndBoxesNone()
 // the key facts' boxes have to scroll.
 void tst_frmMain::linkTextsAndKeyFactsShowAsLaidOut()
 {
+    chooseEntry(kUpdatePosition);
     for (const char* name : {"lblForum", "lblDaily"}) {
-        auto* label = child<QLabel>(name);
+        auto* label = child<QLabel>(*window_, name);
         const int lines =
             label->heightForWidth(label->width()) / label->fontMetrics().lineSpacing();
         QVERIFY2(lines == 2, name);
@@ -603,7 +664,7 @@ void tst_frmMain::linkTextsAndKeyFactsShowAsLaidOut()
     // moves it by the full width of the text, so the box did not have to scroll.
     for (const char* name :
          {"txtZodiacQuality", "txtZodiacElement", "txtZodiacSymbol", "txtBirthDates"}) {
-        auto* box = child<QLineEdit>(name);
+        auto* box = child<QLineEdit>(*window_, name);
         const auto caret = [box] {
             return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
         };
@@ -615,15 +676,20 @@ void tst_frmMain::linkTextsAndKeyFactsShowAsLaidOut()
         const int travel = caret() - start;
         box->home(false);
         QVERIFY2(qAbs(travel - box->fontMetrics().horizontalAdvance(box->text())) <= 1, name);
+        // The thin frame is the box's own drawing, in the shadow colour, not a style sheet's.
+        const QImage shot = box->grab().toImage();
+        QVERIFY2(box->styleSheet().isEmpty(), name);
+        QCOMPARE(shot.pixelColor(0, shot.height() / 2), box->palette().color(QPalette::Shadow));
     }
 
-    QCOMPARE(child<QLabel>("lblForum")->text(),
+    QCOMPARE(child<QLabel>(*window_, "lblForum")->text(),
              QStringLiteral("Visit Libra Discussion    Forum Now"));
-    QCOMPARE(child<QLabel>("lblDaily")->text(),
+    QCOMPARE(child<QLabel>(*window_, "lblDaily")->text(),
              QStringLiteral("Click Here to see Daily Libra Horoscope"));
     // The banner and the astrology link end with the address of the site.
-    QVERIFY(child<QLabel>("Label61")->text().endsWith(siteHost()));
-    QVERIFY(child<QLabel>("lblAstrology")->text().remove(QChar(0x200B)).endsWith(siteHost()));
+    QVERIFY(child<QLabel>(*window_, "Label61")->text().endsWith(siteHost()));
+    QVERIFY(
+        child<QLabel>(*window_, "lblAstrology")->text().remove(QChar(0x200B)).endsWith(siteHost()));
 }
 
 void tst_frmMain::helpMenuEntriesOpenTheirPagesOncePerClick()
@@ -636,7 +702,7 @@ void tst_frmMain::helpMenuEntriesOpenTheirPagesOncePerClick()
                    {"mnuUpdate", LinkTarget::DownloadPage}};
     for (const auto& entry : entries) {
         platform_->openedAddresses.clear();
-        auto* action = child<QAction>(entry.entry);
+        auto* action = child<QAction>(*window_, entry.entry);
         for (int click = 0; click < 2; ++click) {
             QMenu* menu = openHelpMenu();
             QVERIFY(menu);
@@ -680,7 +746,7 @@ void tst_frmMain::helpMenuHasItsEntriesInOrderWithoutShortcuts()
 void tst_frmMain::donateActsAtOnceWithoutDropDown()
 {
     QMenuBar* bar = window_->menuBar();
-    auto* donate = child<QAction>("mnuDonate");
+    auto* donate = child<QAction>(*window_, "mnuDonate");
     const QString address = linkAddress(LinkTarget::DonatePage);
 
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(donate).center());
@@ -707,15 +773,15 @@ void tst_frmMain::linkLabelsOpenTheirPagesOncePerClick()
         QColor colour;
     } links[] = {
         {"Label61", LinkTarget::HomePage, -1, Qt::white},
-        {"lblForum", LinkTarget::SignForumPage, kUpdatePosition, QColor(0, 0, 255)},
-        {"lblAstrology", LinkTarget::HelpPage, kUpdatePosition, QColor(0, 0, 255)},
-        {"lblDaily", LinkTarget::DailyHoroscopePage, kUpdatePosition, QColor(0, 0, 255)},
+        {"lblForum", LinkTarget::SignForumPage, kUpdatePosition, kLinkBlue},
+        {"lblAstrology", LinkTarget::HelpPage, kUpdatePosition, kLinkBlue},
+        {"lblDaily", LinkTarget::DailyHoroscopePage, kUpdatePosition, kLinkBlue},
     };
     for (const auto& link : links) {
         if (link.position >= 0)
             chooseEntry(link.position);
         platform_->openedAddresses.clear();
-        auto* label = child<QLabel>(link.label);
+        auto* label = child<QLabel>(*window_, link.label);
         QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(label->palette().color(QPalette::WindowText), link.colour);
         clickWidget(label);
@@ -729,7 +795,7 @@ void tst_frmMain::linkLabelsOpenTheirPagesOncePerClick()
     }
     // A right click is not a click on a link.
     platform_->openedAddresses.clear();
-    auto* banner = child<QLabel>("Label61");
+    auto* banner = child<QLabel>(*window_, "Label61");
     QTest::mouseClick(window_->windowHandle(), Qt::RightButton, {},
                       banner->mapTo(window_, banner->rect().center()));
     QVERIFY(platform_->openedAddresses.isEmpty());
@@ -737,13 +803,13 @@ void tst_frmMain::linkLabelsOpenTheirPagesOncePerClick()
 
 void tst_frmMain::promotionalClickReachesOnlyTheLabelInFront()
 {
-    auto* fullBrand = child<QLabel>("lblFullBrand");
-    auto* coBrand = child<QLabel>("lblCobrand");
+    auto* fullBrand = child<QLabel>(*window_, "lblFullBrand");
+    auto* coBrand = child<QLabel>(*window_, "lblCobrand");
     const QPoint centre = fullBrand->mapTo(client(), fullBrand->rect().center());
     const QPoint corner = fullBrand->mapTo(client(), QPoint(2, 2));
     for (QLabel* label : {fullBrand, coBrand}) {
         QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(label->palette().color(QPalette::WindowText), kLinkBlue);
         QVERIFY(label->font().bold());
         QVERIFY(label->font().underline());
     }
@@ -768,7 +834,7 @@ void tst_frmMain::updateLinksReactOnlyWhileTheirPanelIsInFront()
     chooseEntry(kUpdatePosition);
     QList<QPoint> places;
     for (const char* name : links) {
-        auto* label = child<QLabel>(name);
+        auto* label = child<QLabel>(*window_, name);
         places << label->mapTo(client(), label->rect().center());
     }
     for (int position : {0, 1, 2, 7, 14}) {
@@ -779,11 +845,51 @@ void tst_frmMain::updateLinksReactOnlyWhileTheirPanelIsInFront()
     QVERIFY(platform_->openedAddresses.isEmpty());
 
     // The update panel holds links only, no profile text.
-    QVERIFY(child<QWidget>("Frame16")->findChildren<QLineEdit*>().isEmpty());
-    QVERIFY(child<QWidget>("Frame16")->findChildren<QPlainTextEdit*>().isEmpty());
+    QVERIFY(child<QWidget>(*window_, "Frame16")->findChildren<QLineEdit*>().isEmpty());
+    QVERIFY(child<QWidget>(*window_, "Frame16")->findChildren<QPlainTextEdit*>().isEmpty());
     chooseEntry(kUpdatePosition);
     clickAt(places[0]);
     QCOMPARE(platform_->openedAddresses, QStringList{linkAddress(LinkTarget::SignForumPage)});
+}
+
+// Panels are built when their topic is first chosen, after the window is shown. The
+// user and a screen reader see exactly what they saw of the same window with every
+// panel built before it was shown: the first frame and each panel, chosen out of order.
+void tst_frmMain::panelsBuiltWhenFirstChosenLookAsIfBuiltAtOnce()
+{
+    frmMain atOnce(*platform_);
+    auto* atOnceList = child<QListWidget>(atOnce, "lstOptions");
+    for (int position = atOnceList->count() - 1; position >= 0; --position)
+        atOnceList->setCurrentRow(position);
+    atOnce.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&atOnce));
+
+    const auto compare = [&](int position) {
+        const Seen expected = seenOf(&atOnce);
+        const Seen seen = seenOf(window_);
+        QVERIFY(!seen.tree.isEmpty());
+        QCOMPARE(seen.tree, expected.tree);
+        QVERIFY2(seen.picture == expected.picture, qPrintable(QString::number(position)));
+    };
+    // The first frame, then each topic.
+    for (int position : {-1, 6, 0, 15, 2, 14, 7, 1, 9, 3, 12, 4, 11, 5, 13, 8, 10}) {
+        if (position >= 0) {
+            list_->setCurrentRow(position);
+            atOnceList->setCurrentRow(position);
+        }
+        compare(position);
+        if (QTest::currentTestFailed())
+            return;
+        // Tab leads from the key facts into the panel in front, whenever it was built.
+        if (position < 0 || position == kUpdatePosition)
+            continue;
+        auto* lastFact = child<QWidget>(*window_, "txtBirthDates");
+        lastFact->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(lastFact, Qt::Key_Tab);
+        QWidget* next = QApplication::focusWidget();
+        QVERIFY2(next && next->parentWidget()->objectName() == panelName(position),
+                 qPrintable(QString::number(position)));
+    }
 }
 
 QTEST_MAIN(tst_frmMain)

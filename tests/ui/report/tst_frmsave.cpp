@@ -4,6 +4,7 @@
 #include "AppInfo.h"
 #include "links/LinkTarget.h"
 #include "profile/SignProfile.h"
+#include "support/Controls.h"
 #include "support/ExternalTool.h"
 #include "support/FakePlatform.h"
 #include "ui/common/Twips.h"
@@ -63,14 +64,6 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-template <typename T> T* child(QWidget& window, const char* name)
-{
-    T* found = window.findChild<T*>(QLatin1String(name));
-    if (!found)
-        qWarning() << "no control" << name;
-    return found;
 }
 
 void click(QWidget* widget)
@@ -138,7 +131,6 @@ class TestFrmSave : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { fillSignProfile(); }
 
     void windowIsLaidOutAsDesigned();
     void captionsFitTheirBoxes();

@@ -29,7 +29,7 @@ struct WiredView {
         auto* layout = new QVBoxLayout(&window);
         layout->addWidget(view);
         window.resize(500, 300);
-        wireReportLinks(platform, view, &window);
+        wireReportLinks(platform, view);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         view->setFocus();
@@ -176,7 +176,6 @@ class TestReportLinks : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { fillSignProfile(); }
 
     void findsWebAddressesAndNothingElse_data();
     void findsWebAddressesAndNothingElse();

@@ -3,6 +3,7 @@
 
 #include "profile/SignProfile.h"
 #include "report/ReportComposer.h"
+#include "report/ReportPalette.h"
 #include "support/ExternalTool.h"
 #include "ui/report/ReportPrinter.h"
 #include "ui/report/ReportView.h"
@@ -11,6 +12,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -77,11 +79,27 @@ class TestReportPrinter : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { fillSignProfile(); }
-
+    void viewUsesTheReportFont();
     void printsEveryPageOfTheWholeDocument();
     void printsWithTheViewsFormatting();
 };
+
+void TestReportPrinter::viewUsesTheReportFont()
+{
+    ReportView report;
+    QTextEdit& view = report.view;
+    QCOMPARE(view.font().family(), QStringLiteral("Verdana"));
+    QCOMPARE(view.font().pointSizeF(), 9.75);
+    QCOMPARE(view.document()->defaultFont().pointSizeF(), 9.75);
+    QVERIFY(!view.font().bold() && !view.font().italic() && !view.font().underline());
+    // Pasted text of any script finds a font for every character.
+    QVERIFY(!(view.font().styleStrategy() & QFont::NoFontMerging));
+    // The runs set no size of their own, so everything shows at the view's size.
+    for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            QVERIFY(!it.fragment().charFormat().hasProperty(QTextFormat::FontPointSize));
+    }
+}
 
 void TestReportPrinter::printsEveryPageOfTheWholeDocument()
 {
@@ -118,10 +136,9 @@ void TestReportPrinter::printsWithTheViewsFormatting()
     // The title, headings and labels keep their colours on paper; the text is black.
     const QImage page = firstPageImage(pdf, folder.path());
     QVERIFY(!page.isNull());
-    QVERIFY(pixelsOfColour(page, qRgb(128, 0, 128)) > 20);
-    QVERIFY(pixelsOfColour(page, qRgb(0, 128, 128)) > 20);
-    QVERIFY(pixelsOfColour(page, qRgb(128, 0, 0)) > 20);
-    QVERIFY(pixelsOfColour(page, qRgb(0, 0, 0)) > 20);
+    for (QRgb colour : {reportPalette::kTitle, reportPalette::kHeading, reportPalette::kLabel,
+                        reportPalette::kBody})
+        QVERIFY(pixelsOfColour(page, colour) > 20);
 }
 
 QTEST_MAIN(TestReportPrinter)
