@@ -144,6 +144,7 @@ private slots:
     void offerAreaOpensTheCoBrandPage();
     void cancelWritesNothingAndSaysNothing();
     void savesWhatTheViewHoldsAsRtf();
+    void undoOnAFreshReportTakesNothingAway();
     void saveDialogAddsTheExtensionAndAsksBeforeReplacing();
     void saveDialogRefusesWhatCannotBeSaved();
     void failedSaveSaysSoAndKeepsTheFile_data();
@@ -380,6 +381,25 @@ void TestFrmSave::savesWhatTheViewHoldsAsRtf()
     platform.saveFileNames << path;
     click(child<QPushButton>(report.window, "cmdSave"));
     QVERIFY(rtfText(path).contains("Notes for Ann: Libra"));
+}
+
+// The composed report is where editing starts: Ctrl+Z has nothing of it to take back.
+void TestFrmSave::undoOnAFreshReportTakesNothingAway()
+{
+    QTemporaryDir folder;
+    FakePlatform platform;
+    QList<QByteArray> saved;
+    for (int undos : {0, 3}) {
+        ShownReport report(platform);
+        for (int i = 0; i < undos; ++i)
+            QTest::keyClick(report.view(), Qt::Key_Z, Qt::ControlModifier);
+        const QString path = folder.filePath(QStringLiteral("%1.rtf").arg(undos));
+        platform.saveFileNames << path;
+        click(child<QPushButton>(report.window, "cmdSave"));
+        saved << readAll(path);
+    }
+    QVERIFY(saved.first().contains("Jimmy Carter"));
+    QCOMPARE(saved.last(), saved.first());
 }
 
 // The real save dialog, as the user meets it.
