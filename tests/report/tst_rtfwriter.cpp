@@ -274,14 +274,18 @@ void TestRtfWriter::anotherUsersFilesAreRefused()
     QVERIFY(writeFile(dir.filePath("theirs.rtf"), "{\\rtf1 theirs}"));
     QVERIFY(QDir(dir.path()).mkdir("theirs"));
 
+    // A copy of this program, since the build folder may lie where nobody may not go.
+    const QString program = dir.filePath("tst_rtfwriter");
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
+    QVERIFY(QFile::setPermissions(program, everyone));
+
     QProcess asNobody;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QVZ_OTHER_USERS_FILES", dir.path());
     asNobody.setProcessEnvironment(environment);
     asNobody.setProcessChannelMode(QProcess::MergedChannels);
-    asNobody.start("setpriv",
-                   {"--reuid=nobody", "--regid=nogroup", "--clear-groups",
-                    QCoreApplication::applicationFilePath(), "anotherUsersFilesAreRefused"});
+    asNobody.start("setpriv", {"--reuid=nobody", "--regid=nogroup", "--clear-groups", program,
+                               "anotherUsersFilesAreRefused"});
     QVERIFY2(asNobody.waitForFinished(60000), "setpriv is needed");
     const QByteArray output = asNobody.readAll();
     QVERIFY2(asNobody.exitStatus() == QProcess::NormalExit && asNobody.exitCode() == 0,
