@@ -17,8 +17,10 @@
 #include <QtTest>
 
 #ifdef Q_OS_UNIX
+#include <QProcess>
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 #endif
 
 using namespace qvz;
@@ -98,6 +100,7 @@ private slots:
     void paragraphEndsRoundTrip();
     void escapesFollowTheFormat();
     void refusedTargetsAreLeftAlone();
+    void anotherUsersFilesAreRefused();
     void failedWriteLeavesTheOldFile();
     void successfulSaveReplacesTheWholeFile();
 
@@ -243,6 +246,62 @@ void TestRtfWriter::refusedTargetsAreLeftAlone()
     QCOMPARE(readAll(dir.filePath("old.rtf")), QByteArray("{\\rtf1 old}"));
     QVERIFY(!QFileInfo::exists(dir.filePath("no such folder")));
     QVERIFY(QDir(dir.filePath("locked")).isEmpty());
+}
+
+// A file or folder that only its owner, another user, may write: its owner's write bits
+// are set, and still this user may not replace it. Root may write anything, so as root
+// the test prepares them and runs itself again as an ordinary user (nobody).
+void TestRtfWriter::anotherUsersFilesAreRefused()
+{
+#ifdef Q_OS_UNIX
+    const QString prepared = qEnvironmentVariable("QVZ_OTHER_USERS_FILES");
+    if (!prepared.isEmpty()) {
+        QTextDocument document("Libra");
+        const QString file = prepared + "/theirs.rtf";
+        QVERIFY2(saveTargetRefusal(file).contains("read-only"), qPrintable(file));
+        QCOMPARE(saveRtfFile(document, file), saveTargetRefusal(file));
+        const QString inFolder = prepared + "/theirs/new.rtf";
+        QVERIFY2(saveTargetRefusal(inFolder).contains("write-protected"), qPrintable(inFolder));
+        QCOMPARE(saveRtfFile(document, inFolder), saveTargetRefusal(inFolder));
+        return;
+    }
+    if (geteuid() != 0)
+        QSKIP("needs root, to make files of another user");
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QFile::Permissions everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                        QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                        QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    QVERIFY(QFile::setPermissions(dir.path(), everyone)); // anybody may add and replace here
+    QVERIFY(writeFile(dir.filePath("theirs.rtf"), "{\\rtf1 theirs}"));
+    QVERIFY(QDir(dir.path()).mkdir("theirs"));
+
+    // A copy of this program, since the build folder may lie where nobody may not go.
+    const QString program = dir.filePath("tst_rtfwriter");
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
+    QVERIFY(QFile::setPermissions(program, everyone));
+
+    QProcess asNobody;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QVZ_OTHER_USERS_FILES", dir.path());
+    // Leaks are the root run's to find: the suppressions may lie where nobody may not go.
+    environment.remove("LSAN_OPTIONS");
+    environment.insert("ASAN_OPTIONS", environment.value("ASAN_OPTIONS") + ":detect_leaks=0");
+    asNobody.setProcessEnvironment(environment);
+    asNobody.setProcessChannelMode(QProcess::MergedChannels);
+    asNobody.start("setpriv", {"--reuid=nobody", "--regid=nogroup", "--clear-groups", program,
+                               "anotherUsersFilesAreRefused"});
+    QVERIFY2(asNobody.waitForFinished(60000), "setpriv is needed");
+    const QByteArray output = asNobody.readAll();
+    QVERIFY2(asNobody.exitStatus() == QProcess::NormalExit && asNobody.exitCode() == 0,
+             output.constData());
+    QVERIFY2(output.contains("PASS   : TestRtfWriter::anotherUsersFilesAreRefused()"),
+             output.constData());
+    QCOMPARE(readAll(dir.filePath("theirs.rtf")), QByteArray("{\\rtf1 theirs}"));
+    QVERIFY(QDir(dir.filePath("theirs")).isEmpty());
+#else
+    QSKIP("needs Unix users");
+#endif
 }
 
 // A write that fails half-way (here: the file size limit, as on a full disk) must not

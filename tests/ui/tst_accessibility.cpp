@@ -159,6 +159,26 @@ void walkMenuEntries(QAccessibleInterface* menu, const QString& path, QStringLis
     }
 }
 
+// Where a window's colours under one desktop palette differ from those under another,
+// in any group and role.
+QStringList paletteChanges(const QString& window, const QPalette& one, const QPalette& other)
+{
+    QStringList changes;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto colourGroup = QPalette::ColorGroup(group);
+            const auto colourRole = QPalette::ColorRole(role);
+            if (colourRole != QPalette::NoRole &&
+                one.color(colourGroup, colourRole) != other.color(colourGroup, colourRole))
+                changes << QStringLiteral("%1: group %2, role %3 follows the desktop")
+                               .arg(window)
+                               .arg(group)
+                               .arg(role);
+        }
+    }
+    return changes;
+}
+
 // WCAG 2 relative luminance of an sRGB colour, and the contrast ratio of two colours.
 double luminance(QRgb colour)
 {
@@ -442,9 +462,13 @@ private slots:
 
     // Under the desktop's light palette and under a dark one, every text of every window,
     // the report's runs and the opened menu stand out from what is drawn behind them.
+    // Each window and the open menu carry the program's own colours, every one of them,
+    // the same under both.
     void everyTextIsReadableUnderALightOrADarkPalette()
     {
         const QPalette desktop = QApplication::palette();
+        QMap<QString, QPalette> carried;
+        QStringList desktopColours;
         const auto restore = qScopeGuard([&desktop] { QApplication::setPalette(desktop); });
         ContrastWalk light{QStringLiteral("light")};
         ContrastWalk dark{QStringLiteral("dark")};
@@ -460,6 +484,15 @@ private slots:
             help->popup(windows.main.mapToGlobal(QPoint(0, 0)));
             QVERIFY(QTest::qWaitForWindowExposed(help));
             walk->walk(help);
+            QList<QWidget*> shown = windows.all();
+            for (QWidget* window : shown << help) {
+                if (walk == &light)
+                    carried.insert(window->objectName(), window->palette());
+                else
+                    desktopColours
+                        << paletteChanges(window->objectName(), carried.value(window->objectName()),
+                                          window->palette());
+            }
             help->hide();
             for (QWidget* window :
                  {static_cast<QWidget*>(&windows.about), static_cast<QWidget*>(&windows.report),
@@ -471,6 +504,8 @@ private slots:
         for (const QString& fault : faults)
             qWarning("%s", qPrintable(fault));
         QVERIFY2(faults.isEmpty(), "texts that do not stand out enough, listed above");
+        QCOMPARE(carried.size(), 5);
+        QVERIFY2(desktopColours.isEmpty(), qPrintable(desktopColours.join('\n')));
 
         // The walk reached the links, the banner, the list, the menus, the exit screen's
         // frames, and the report's runs in all four of its colours.

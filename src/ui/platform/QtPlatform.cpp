@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -31,11 +32,30 @@ QMessageBox::Icon toQtIcon(MessageIcon icon)
     return icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information;
 }
 
+// A box wraps its text between words only; a longer word, such as a long path, gets
+// places to break, so that the box never grows past the edge of the screen.
+constexpr int longestUnbrokenRun = 40;
+
+QString breakableText(const QString& text)
+{
+    QString broken;
+    int run = 0;
+    for (const QChar character : text) {
+        broken += character;
+        run = character.isSpace() ? 0 : run + 1;
+        if (run == longestUnbrokenRun) {
+            broken += QChar(0x200B); // zero-width space
+            run = 0;
+        }
+    }
+    return broken;
+}
+
 // Message texts may separate lines with a lone CR; Qt only breaks on LF.
 QString displayText(QString text)
 {
-    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
-        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return breakableText(text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+                             .replace(QLatin1Char('\r'), QLatin1Char('\n')));
 }
 
 QString instanceLockPath()
@@ -53,9 +73,9 @@ bool refuseSaveTarget(QWidget* owner, const QString& title, const QString& path)
     if (reason.isEmpty())
         return false;
     QMessageBox::warning(owner, title,
-                         QStringLiteral("The file cannot be saved as \"%1\".\n\n%2\n\n"
-                                        "Please choose another name or folder.")
-                             .arg(QDir::toNativeSeparators(path), reason));
+                         displayText(QStringLiteral("The file cannot be saved as \"%1\".\n\n%2\n\n"
+                                                    "Please choose another name or folder.")
+                                         .arg(QDir::toNativeSeparators(path), reason)));
     return true;
 }
 
@@ -67,6 +87,8 @@ public:
 
     void accept() override
     {
+        if (layout() && enterTypedFolder())
+            return;
         const QString path = selectedFiles().value(0);
         // A native dialog (it has no layout) has already closed: askSaveFileName checks
         // its choice. A folder is entered, not refused.
@@ -74,15 +96,44 @@ public:
             return;
         QFileDialog::accept();
     }
+
+private:
+    // Qt looks for a typed name's folder in the working folder, not the one shown, and
+    // otherwise takes the name for a file: a folder's name typed here is entered.
+    bool enterTypedFolder()
+    {
+        auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (!name || name->text().isEmpty())
+            return false;
+        const QFileInfo folder(directory().absoluteFilePath(name->text()));
+        if (!folder.isDir())
+            return false;
+        setDirectory(folder.absoluteFilePath());
+        name->clear();
+        return true;
+    }
 };
 
+// Where the first save dialog of a run opens.
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 // Where to look again after a refused choice: its folder, or the nearest one that exists.
+// A root is its own parent, and one that does not exist (a drive or share that is gone)
+// ends the walk with nothing found.
 QString existingFolderOf(const QString& path)
 {
-    QFileInfo folder(QFileInfo(path).absolutePath());
-    while (!folder.isDir() && !folder.isRoot())
-        folder.setFile(folder.absolutePath());
-    return folder.absoluteFilePath();
+    QString folder = QFileInfo(path).absolutePath();
+    while (!QFileInfo(folder).isDir()) {
+        const QString parent = QFileInfo(folder).absolutePath();
+        if (parent == folder)
+            return QString();
+        folder = parent;
+    }
+    return folder;
 }
 
 constexpr std::chrono::seconds printerWait(10);
@@ -186,24 +237,31 @@ bool QtPlatform::acquireInstanceLock()
     return alone;
 }
 
-// A native dialog closes on any choice; a refused one is explained and the dialog opens
-// again in the same folder, as Qt's own dialog stays there.
+// The dialog opens where the user last saved in this run, or else in the documents. A
+// native dialog closes on any choice; a refused one is explained and the dialog opens
+// again in the chosen folder with the typed name, as Qt's own dialog stays there.
 QString QtPlatform::askSaveFileName(const SaveDialogRequest& request)
 {
-    QString folder;
+    QString folder = lastSaveFolder_.isEmpty() ? documentsFolder() : lastSaveFolder_;
+    QString name;
     for (;;) {
         SaveFileDialog dialog(request.owner, request.title, folder);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setNameFilter(request.filter);
         dialog.setDefaultSuffix(request.defaultSuffix);
-        dialog.selectFile(QString());
+        dialog.selectFile(name);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return QString();
         const QString path = dialog.selectedFiles().constFirst();
-        if (!refuseSaveTarget(request.owner, request.title, path))
+        if (!refuseSaveTarget(request.owner, request.title, path)) {
+            lastSaveFolder_ = QFileInfo(path).absolutePath();
             return path;
+        }
         folder = existingFolderOf(path);
+        if (folder.isEmpty())
+            folder = documentsFolder();
+        name = QDir(folder).relativeFilePath(path);
     }
 }
 

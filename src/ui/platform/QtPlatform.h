@@ -32,6 +32,7 @@ public:
     [[noreturn]] void endProcess(int status) override;
 
 private:
+    QString lastSaveFolder_; // where the last save dialog of this run was answered
     std::mt19937 generator_{0};
     std::unique_ptr<QLockFile> instanceLock_;
 };

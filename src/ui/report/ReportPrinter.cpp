@@ -6,8 +6,10 @@
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <memory>
 
 namespace qvz {
@@ -17,6 +19,10 @@ bool printReport(QTextEdit& view, QPrinter& printer)
     // A copy laid out on the printer's pages: the view keeps its own layout, and no page
     // numbers are added as Qt does for documents that were never paged.
     const std::unique_ptr<QTextDocument> document(view.document()->clone());
+    // The links are underlined in the view's layout only; the copy shows them too.
+    for (QTextBlock from = view.document()->begin(), to = document->begin(); to.isValid();
+         from = from.next(), to = to.next())
+        to.layout()->setFormats(from.layout()->formats());
     document->documentLayout()->setPaintDevice(&printer);
     const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
     document->setPageSize(page.size());

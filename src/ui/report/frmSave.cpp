@@ -179,11 +179,13 @@ void frmSave::addOffers()
 }
 
 // The wiring sees the view while it is still empty; then the report fills it, and the
-// reader starts at its top.
+// reader starts at its top. The report is where editing starts, not an edit to take back.
 void frmSave::loadReport()
 {
     wireReportLinks(platform_, RTB_);
+    RTB_->setUndoRedoEnabled(false);
     fillReportView(*RTB_, composeReport(signProfile()));
+    RTB_->setUndoRedoEnabled(true);
     RTB_->moveCursor(QTextCursor::Start);
 }
 

@@ -10,9 +10,9 @@ namespace qvz {
 class Platform;
 
 // Makes the web addresses in the report view clickable: every address the view holds is
-// marked as a link whenever its text changes, and a left-button press on a link opens
-// it. The view is remembered process-wide (one report window exists at a time); each
-// wiring replaces the previous one's.
+// shown as a link whenever its text changes, and a left-button press on an address opens
+// the text under it. The view is remembered process-wide (one report window exists at a
+// time); each wiring replaces the previous one's.
 void wireReportLinks(Platform& platform, QTextEdit* view);
 
 } // namespace qvz

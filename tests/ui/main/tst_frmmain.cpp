@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QHelpEvent>
 #include <QLabel>
@@ -218,6 +219,7 @@ private slots:
     void panelTitlesAloneAreBold();
     void boxesRefuseTypingAndPastingButCopy();
     void everyBoxShowsItsCaretWhileFocused();
+    void caretBlinksAtHalfTheFlashTimeAndShowsAtOnceWhenMoved();
     void longTextsWrapAndKeepTheirScrollPositionAndSelection();
     void captionLabelsShowHintsAndBoxesNone();
     void linkTextsAndKeyFactsShowAsLaidOut();
@@ -599,7 +601,46 @@ void tst_frmMain::everyBoxShowsItsCaretWhileFocused()
         const QRect caret = changedArea(focused, box->grab().toImage());
         QVERIFY2(caret.width() >= 1 && caret.width() <= 2, entry.box);
         QVERIFY2(caret.height() >= box->fontMetrics().height() - 2, entry.box);
+        // A line box draws its own caret: where the box says its caret is, within a pixel.
+        const QRectF said = box->inputMethodQuery(Qt::ImCursorRectangle).toRectF();
+        const qreal drawnAt = caret.left() + caret.width() / 2.0;
+        QVERIFY2(!qobject_cast<QLineEdit*>(box) || qAbs(drawnAt - said.center().x()) <= 1.0,
+                 entry.box);
     }
+}
+
+// A read-only box's caret blinks as a text box's does, at half the desktop's flash time
+// each way, and a key that moves it shows it at once, whatever the phase.
+void tst_frmMain::caretBlinksAtHalfTheFlashTimeAndShowsAtOnceWhenMoved()
+{
+    QStyleHints* hints = QGuiApplication::styleHints();
+    const auto restore = qScopeGuard(
+        [hints, flashTime = hints->cursorFlashTime()] { hints->setCursorFlashTime(flashTime); });
+    hints->setCursorFlashTime(1200);
+    auto* box = child<QLineEdit>(*window_, "txtBirthDates");
+    const QImage withoutCaret = box->grab().toImage();
+    const auto caretShown = [box, &withoutCaret] { return box->grab().toImage() != withoutCaret; };
+    clickWidget(box);
+    QTRY_VERIFY(box->hasFocus());
+
+    QElapsedTimer clock;
+    clock.start();
+    QList<qint64> turns;
+    for (bool shown = caretShown(); turns.size() < 3 && clock.elapsed() < 5000;) {
+        QTest::qWait(10);
+        if (caretShown() != shown) {
+            shown = !shown;
+            turns << clock.elapsed();
+        }
+    }
+    QCOMPARE(turns.size(), 3);
+    const qint64 interval = (turns.at(2) - turns.at(0)) / 2;
+    QVERIFY2(interval > 400 && interval < 900, qPrintable(QString::number(interval)));
+
+    QTest::keyClick(box, Qt::Key_Home);
+    QTRY_VERIFY(!caretShown());
+    QTest::keyClick(box, Qt::Key_End);
+    QVERIFY(caretShown());
 }
 
 void tst_frmMain::longTextsWrapAndKeepTheirScrollPositionAndSelection()

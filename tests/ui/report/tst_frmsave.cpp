@@ -142,8 +142,10 @@ private slots:
     void offerAreaOpensTheCoBrandPage();
     void cancelWritesNothingAndSaysNothing();
     void savesWhatTheViewHoldsAsRtf();
+    void undoOnAFreshReportTakesNothingAway();
     void saveDialogAddsTheExtensionAndAsksBeforeReplacing();
     void saveDialogRefusesWhatCannotBeSaved();
+    void saveDialogStartsWhereTheUserIs();
     void failedSaveSaysSoAndKeepsTheFile_data();
     void failedSaveSaysSoAndKeepsTheFile();
     void printWithoutPrinterSaysSo();
@@ -404,6 +406,25 @@ void TestFrmSave::savesWhatTheViewHoldsAsRtf()
     QVERIFY(rtfText(path).contains("Notes for Ann: Libra"));
 }
 
+// The composed report is where editing starts: Ctrl+Z has nothing of it to take back.
+void TestFrmSave::undoOnAFreshReportTakesNothingAway()
+{
+    QTemporaryDir folder;
+    FakePlatform platform;
+    QList<QByteArray> saved;
+    for (int undos : {0, 3}) {
+        ShownReport report(platform);
+        for (int i = 0; i < undos; ++i)
+            QTest::keyClick(report.view(), Qt::Key_Z, Qt::ControlModifier);
+        const QString path = folder.filePath(QStringLiteral("%1.rtf").arg(undos));
+        platform.saveFileNames << path;
+        click(child<QPushButton>(report.window, "cmdSave"));
+        saved << readAll(path);
+    }
+    QVERIFY(saved.first().contains("Jimmy Carter"));
+    QCOMPARE(saved.last(), saved.first());
+}
+
 // The real save dialog, as the user meets it.
 void TestFrmSave::saveDialogAddsTheExtensionAndAsksBeforeReplacing()
 {
@@ -472,20 +493,26 @@ void TestFrmSave::saveDialogRefusesWhatCannotBeSaved()
     report.show();
     QVERIFY(QTest::qWaitForWindowActive(&report));
 
+    // A name of 256 bytes in a missing folder: its message wraps within the screen.
+    const QString longName = folder.filePath("no such folder/" + QString(252, 'n') + ".rtf");
+
     struct Refusal {
         QString text;
         bool ownedByDialog = false;
         bool dialogStillOpen = false;
         QString folderAfter;
+        bool onScreen = false;
     };
     QList<Refusal> refusals;
     whenOpen<QFileDialog>([&](QFileDialog* dialog) {
         dialog->setDirectory(folder.path());
-        for (const QString& path : {missing, readOnly, pipe}) {
+        for (const QString& path : {missing, readOnly, pipe, longName}) {
             Refusal refusal;
             whenOpen<QMessageBox>([&refusal, dialog](QMessageBox* box) {
                 refusal.text = box->text();
                 refusal.ownedByDialog = box->parentWidget() == dialog;
+                refusal.onScreen =
+                    box->screen()->availableGeometry().contains(box->frameGeometry());
                 box->accept();
             });
             typeName(dialog, path);
@@ -498,14 +525,17 @@ void TestFrmSave::saveDialogRefusesWhatCannotBeSaved()
     click(child<QPushButton>(report, "cmdSave"));
 
     const QString here = QDir(folder.path()).canonicalPath();
-    const QStringList reasons = {"folder does not exist", "read-only", "not an ordinary file"};
+    const QStringList reasons = {"folder does not exist", "read-only", "not an ordinary file",
+                                 "folder does not exist"};
     QCOMPARE(refusals.size(), reasons.size());
     for (int i = 0; i < reasons.size(); ++i) {
         QVERIFY2(refusals[i].text.contains(reasons[i]), qPrintable(refusals[i].text));
         QVERIFY(refusals[i].ownedByDialog && refusals[i].dialogStillOpen);
+        QVERIFY2(refusals[i].onScreen, qPrintable(refusals[i].text));
         QCOMPARE(refusals[i].folderAfter, here);
     }
-    QVERIFY(refusals[0].text.contains(QDir::toNativeSeparators(missing)));
+    // As the user reads it: the places where a long word may break are not drawn.
+    QVERIFY(refusals[0].text.remove(QChar(0x200B)).contains(QDir::toNativeSeparators(missing)));
     QVERIFY(rtfText(good).contains("Libra Birth Dates: "));
     QCOMPARE(readAll(readOnly), QByteArray("{\\rtf1 kept}"));
 
@@ -529,6 +559,74 @@ void TestFrmSave::saveDialogRefusesWhatCannotBeSaved()
     QVERIFY(afterClosing.ownedByDialog); // the dialog is gone: the window owns the message
     QCOMPARE(reopenedIn, here);
     QVERIFY(!QFileInfo::exists(folder.filePath("no such folder")));
+}
+
+// The first save of a run starts in the documents, or at home without them; later ones
+// where the last one was saved. Typing a folder's name enters it. A choice refused after
+// the dialog has closed, as a platform's own dialog does, opens it again in the nearest
+// folder that exists, with the name as typed.
+void TestFrmSave::saveDialogStartsWhereTheUserIs()
+{
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", oldHome);
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+    });
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
+    const QString here = QDir(home.path()).canonicalPath();
+    const QString notes = here + "/Documents/notes";
+
+    QStringList startedIn;
+    const auto save = [&startedIn](frmSave& report, std::function<void(QFileDialog*)> step) {
+        whenOpen<QFileDialog>([&startedIn, step](QFileDialog* dialog) {
+            startedIn << dialog->directory().canonicalPath();
+            step(dialog);
+        });
+        click(child<QPushButton>(report, "cmdSave"));
+    };
+
+    QtPlatform withoutDocuments;
+    frmSave first(withoutDocuments);
+    first.show();
+    save(first, [](QFileDialog* dialog) { dialog->reject(); });
+
+    QVERIFY(QDir().mkpath(notes));
+    QtPlatform platform;
+    frmSave report(platform);
+    report.show();
+    QVERIFY(QTest::qWaitForWindowActive(&report));
+    QString enteredIn;
+    save(report, [&enteredIn](QFileDialog* dialog) {
+        typeName(dialog, "notes");
+        enteredIn = dialog->isVisible() && QApplication::activeModalWidget() == dialog
+                        ? dialog->directory().canonicalPath()
+                        : QString();
+        typeName(dialog, "libra");
+    });
+    QVERIFY(QFile::exists(notes + "/libra.rtf"));
+
+    QString reopenedIn;
+    QString reopenedName;
+    save(report, [&](QFileDialog* dialog) {
+        whenOpen<QMessageBox>([&](QMessageBox* box) {
+            whenOpen<QFileDialog>([&](QFileDialog* again) {
+                reopenedIn = again->directory().canonicalPath();
+                reopenedName = again->findChild<QLineEdit*>("fileNameEdit")->text();
+                again->reject();
+            });
+            box->accept();
+        });
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText("a/b/libra.rtf");
+        dialog->QDialog::accept(); // closes on any choice, as a native dialog does
+    });
+
+    QCOMPARE(startedIn, (QStringList{here, here + "/Documents", notes}));
+    QCOMPARE(enteredIn, notes);
+    QCOMPARE(reopenedIn, notes);
+    QCOMPARE(reopenedName, QString("a/b/libra.rtf"));
 }
 
 void TestFrmSave::failedSaveSaysSoAndKeepsTheFile_data()
