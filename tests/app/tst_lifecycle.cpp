@@ -3,6 +3,7 @@
 
 #include "AppInfo.h"
 #include "app/Lifecycle.h"
+#include "platform/SettingsStore.h"
 #include "support/FakePlatform.h"
 #include "ui/common/ExitProgram.h"
 #include "ui/common/LinkLabel.h"
@@ -12,6 +13,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPointer>
+#include <QSysInfo>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
 
@@ -54,6 +57,22 @@ protected:
 
 private:
     Platform& platform_;
+};
+
+// Sets an environment variable for the life of the object.
+class EnvironmentOverride {
+public:
+    EnvironmentOverride(const char* name, const QString& value)
+        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
+    {
+        qputenv(name, QFile::encodeName(value));
+    }
+    ~EnvironmentOverride() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
+
+private:
+    const char* name_;
+    QByteArray old_;
+    bool had_;
 };
 
 // The update reminder stays quiet on a day it already ran.
@@ -107,6 +126,27 @@ private slots:
         QCOMPARE(message.icon, MessageIcon::Information);
         QCOMPARE(message.buttons, MessageButtons::Ok);
         QVERIFY(visibleWindows().isEmpty());
+    }
+
+    // A killed run leaves its lock behind, naming its process id. When the next run gets
+    // that same id, as every first process of a fresh Wine does, the lock seems held by a
+    // live copy of the program. The lock lives in the per-user runtime folder, on Windows
+    // in the temporary folder: never in the home folder, among the user's documents.
+    void lockLeftByAKilledRunDoesNotBlockTheNextStart()
+    {
+        QTemporaryDir folder;
+        const QString lockName = settingsApplicationName() + QStringLiteral(".lock");
+        QFile leftover(folder.filePath(lockName));
+        QVERIFY(leftover.open(QIODevice::WriteOnly));
+        leftover.write(QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+                       QCoreApplication::applicationName().toUtf8() + '\n' +
+                       QSysInfo::machineHostName().toUtf8() + '\n');
+        leftover.close();
+        const EnvironmentOverride runtime("XDG_RUNTIME_DIR", folder.path());
+        const EnvironmentOverride temp("TMP", folder.path());
+
+        QVERIFY(QtPlatform().acquireInstanceLock());
+        QVERIFY(!QFileInfo::exists(QDir::home().filePath(lockName)));
     }
 
     void startShowsMainWindowAfterSeeding()

@@ -6,6 +6,7 @@
 #include "platform/SaveTarget.h"
 #include "platform/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -14,6 +15,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QUrl>
 #include <chrono>
 #include <cstdio>
@@ -37,10 +39,30 @@ QString displayText(QString text)
 
 QString instanceLockPath()
 {
+    // Windows has no per-user runtime folder (Qt answers the home folder there, among the
+    // user's documents); its per-user temporary folder holds such state instead.
+#ifdef Q_OS_WIN
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+#else
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#endif
     if (folder.isEmpty())
         folder = QDir::tempPath();
     return QDir(folder).filePath(settingsApplicationName() + QLatin1String(".lock"));
+}
+
+// A lock that names this very process cannot be held by another copy: it was left by a
+// killed run whose process id has come round again. Every first process of a fresh Wine
+// gets the same id, and Windows reuses ids too; QLockFile then sees its owner alive.
+bool takeOverOwnLeftover(QLockFile& lock)
+{
+    qint64 pid = 0;
+    QString host;
+    QString app;
+    if (lock.error() != QLockFile::LockFailedError || !lock.getLockInfo(&pid, &host, &app) ||
+        pid != QCoreApplication::applicationPid() || host != QSysInfo::machineHostName())
+        return false;
+    return lock.removeStaleLockFile() && lock.tryLock(0);
 }
 
 // Says why a chosen path cannot be saved to, if it cannot; true when it was refused.
@@ -135,7 +157,7 @@ bool QtPlatform::acquireInstanceLock()
     instanceLock_ = std::make_unique<QLockFile>(instanceLockPath());
     // Only a live owner counts: a lock left by a killed process is taken over.
     instanceLock_->setStaleLockTime(0);
-    return instanceLock_->tryLock(0);
+    return instanceLock_->tryLock(0) || takeOverOwnLeftover(*instanceLock_);
 }
 
 // A native dialog closes on any choice; a refused one is explained and the dialog opens
