@@ -12,8 +12,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLockFile>
 #include <QPointer>
-#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -136,16 +136,17 @@ private slots:
     {
         QTemporaryDir folder;
         const QString lockName = settingsApplicationName() + QStringLiteral(".lock");
-        QFile leftover(folder.filePath(lockName));
-        QVERIFY(leftover.open(QIODevice::WriteOnly));
-        leftover.write(QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
-                       QCoreApplication::applicationName().toUtf8() + '\n' +
-                       QSysInfo::machineHostName().toUtf8() + '\n');
-        leftover.close();
+        {
+            // What a run of this very process leaves behind when it ends without unlocking.
+            QLockFile running(folder.filePath(QStringLiteral("running.lock")));
+            QVERIFY(running.lock());
+            QVERIFY(QFile::copy(running.fileName(), folder.filePath(lockName)));
+        }
         const EnvironmentOverride runtime("XDG_RUNTIME_DIR", folder.path());
         const EnvironmentOverride temp("TMP", folder.path());
 
-        QVERIFY(QtPlatform().acquireInstanceLock());
+        QtPlatform platform;
+        QVERIFY(platform.acquireInstanceLock());
         QVERIFY(!QFileInfo::exists(QDir::home().filePath(lockName)));
     }
 

@@ -15,7 +15,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
-#include <QSysInfo>
 #include <QUrl>
 #include <chrono>
 #include <cstdio>
@@ -51,16 +50,17 @@ QString instanceLockPath()
     return QDir(folder).filePath(settingsApplicationName() + QLatin1String(".lock"));
 }
 
-// A lock that names this very process cannot be held by another copy: it was left by a
-// killed run whose process id has come round again. Every first process of a fresh Wine
-// gets the same id, and Windows reuses ids too; QLockFile then sees its owner alive.
+// A lock that names this very process cannot be held by another copy: it was left by an
+// earlier run whose process id has come round again. Every first process of a fresh Wine
+// gets the same id, and Windows reuses ids too; QLockFile then sees its owner alive. The
+// folder is the machine's own, so the id alone tells.
 bool takeOverOwnLeftover(QLockFile& lock)
 {
     qint64 pid = 0;
     QString host;
     QString app;
     if (lock.error() != QLockFile::LockFailedError || !lock.getLockInfo(&pid, &host, &app) ||
-        pid != QCoreApplication::applicationPid() || host != QSysInfo::machineHostName())
+        pid != QCoreApplication::applicationPid())
         return false;
     return lock.removeStaleLockFile() && lock.tryLock(0);
 }
@@ -191,6 +191,8 @@ std::unique_ptr<QPrinter> QtPlatform::defaultPrinter()
 
 void QtPlatform::endProcess(int status)
 {
+    // _Exit runs no destructors: without this the lock file would outlive every run.
+    instanceLock_.reset();
     std::fflush(nullptr);
     std::_Exit(status);
 }

@@ -6,6 +6,7 @@
 // It waits for the main window, prints what the package made of it, then closes it and
 // the exit screen as a user would: the program ends through its own exit path.
 #include <QApplication>
+#include <QDir>
 #include <QGenericPlugin>
 #include <QLabel>
 #include <QMessageBox>
@@ -28,6 +29,11 @@ void say(const QString& line)
 {
     std::printf("probe: %s\n", qPrintable(line));
     std::fflush(stdout);
+}
+
+QString yesNo(bool answer)
+{
+    return answer ? QStringLiteral("yes") : QStringLiteral("no");
 }
 
 class StartProbe : public QObject {
@@ -60,6 +66,9 @@ private:
         const QPixmap shown = picture ? picture->pixmap() : QPixmap();
         say(QStringLiteral("picture: %1x%2").arg(shown.width()).arg(shown.height()));
         say(QStringLiteral("styles: ") + QStyleFactory::keys().join(QLatin1Char(' ')));
+        const QString lock = QCoreApplication::applicationName() + QStringLiteral(".lock");
+        say(QStringLiteral("lock in the home folder: ") + yesNo(QDir::home().exists(lock)));
+        say(QStringLiteral("lock in the temporary folder: ") + yesNo(QDir::temp().exists(lock)));
     }
 
     QTimer timer_;
