@@ -40,7 +40,6 @@ check-package: build
 # MinGW-w64, the tests run under Wine, then the ZIP unpacked into a fresh folder and the
 # program started from there (see README, "Windows").
 check-windows: build-windows
-	scripts/wine-run wineboot --init
 	ctest --preset windows-cross
 	@$(MAKE) --no-print-directory package-windows
 	scripts/check-windows-package $(WINDOWS_BUILD)
