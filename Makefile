@@ -44,10 +44,11 @@ check-windows: build-windows
 	@$(MAKE) --no-print-directory package-windows
 	scripts/check-windows-package $(WINDOWS_BUILD)
 
-# The ZIP for Windows, $(WINDOWS_BUILD)/qv-zodiqa-<version>-win64.zip.
+# The ZIP and the installer for Windows, $(WINDOWS_BUILD)/qv-zodiqa-<version>-win64.zip
+# and .exe.
 package-windows: build-windows
 	cmake --build --preset windows-cross --target QVFreeZodiqa
-	cd $(WINDOWS_BUILD) && cpack -G ZIP
+	cd $(WINDOWS_BUILD) && cpack
 
 build-windows: deps-windows $(WINDOWS_BUILD)/qt/bin/qt-cmake
 	cmake --preset windows-cross

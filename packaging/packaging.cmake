@@ -91,9 +91,22 @@ string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
-    # `make package-windows`: a folder to unpack anywhere and start from.
-    set(CPACK_GENERATOR ZIP)
+    # `make package-windows`: a folder to unpack anywhere and start from, and an
+    # installer with a Start menu entry and an uninstaller.
+    set(CPACK_GENERATOR ZIP NSIS)
     set(CPACK_SYSTEM_NAME win64)
+    set(CPACK_PACKAGE_INSTALL_DIRECTORY "${QVZ_APP_NAME}")
+    set(CPACK_PACKAGE_EXECUTABLES ${QVZ_EXECUTABLE} "${QVZ_APP_NAME}")
+    set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+    set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+    set(CPACK_NSIS_PACKAGE_NAME "${QVZ_APP_NAME}")
+    set(CPACK_NSIS_DISPLAY_NAME "${QVZ_APP_NAME}")
+    set(CPACK_NSIS_INSTALLED_ICON_NAME ${QVZ_EXECUTABLE}.exe)
+    set(CPACK_NSIS_MUI_ICON ${QVZ_PACKAGING_DIR}/windows/qvzodiqa.ico)
+    set(CPACK_NSIS_MUI_UNIICON ${QVZ_PACKAGING_DIR}/windows/qvzodiqa.ico)
+    set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+    # A 64-bit installer, as the program is: no 32-bit layer needed to install it.
+    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 else()
     set(CPACK_GENERATOR DEB)
 endif()
