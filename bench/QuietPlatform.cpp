@@ -46,7 +46,7 @@ QString QuietPlatform::askSaveFileName(const SaveDialogRequest&)
     return QString();
 }
 
-std::unique_ptr<QPrinter> QuietPlatform::defaultPrinter()
+std::unique_ptr<QPrinter> QuietPlatform::defaultPrinter(QString&)
 {
     return nullptr;
 }

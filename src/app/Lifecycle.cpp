@@ -54,7 +54,10 @@ void startApplication(Platform& platform)
 void CoBrand_Randomize(Platform& platform, const PromotionLabels& labels)
 {
     coBrandNumber = static_cast<qint16>(drawWholeNumber(platform, 6));
-    (coBrandNumber % 2 == 1 ? labels.coBrand : labels.fullBrand)->raise();
+    if (coBrandNumber % 2 == 1)
+        labels.coBrand->bringInFrontOf(labels.fullBrand);
+    else
+        labels.fullBrand->bringInFrontOf(labels.coBrand);
 }
 
 qint16 intCoBrandRandomNumber()

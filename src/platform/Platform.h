@@ -57,14 +57,17 @@ public:
     virtual QString readSetting(const QString& key) = 0;
     virtual bool saveSetting(const QString& key, const QString& value) = 0;
 
-    // True when this is the only running instance; the lock is held until exit.
+    // False only when a live copy of the program holds the single-instance lock; the
+    // lock is held until exit. When it cannot be taken for another reason, the check
+    // cannot be made: true, and one line on standard error names the folder and why.
     virtual bool acquireInstanceLock() = 0;
 
     // The chosen path, or an empty string when the user cancelled.
     virtual QString askSaveFileName(const SaveDialogRequest& request) = 0;
 
-    // The system's default printer, or null when there is none.
-    virtual std::unique_ptr<QPrinter> defaultPrinter() = 0;
+    // The system's default printer, or null when there is none. When the print system
+    // could not be asked (it did not answer in time), failure says so.
+    virtual std::unique_ptr<QPrinter> defaultPrinter(QString& failure) = 0;
 
     // Ends the process with the given status. The real platform does not return.
     virtual void endProcess(int status) = 0;

@@ -245,6 +245,30 @@ private slots:
         QVERIFY(cobrandInFront > 2700 && cobrandInFront < 3300);
     }
 
+    // Only a live copy holding the lock refuses a start. A folder that takes no file
+    // leaves nothing to protect: the start goes on, and the line says where and why.
+    void onlyALiveCopyHoldingTheLockRefusesAStart()
+    {
+        QTemporaryDir folder;
+        QLockFile held(folder.filePath(QStringLiteral("held.lock")));
+        QVERIFY(held.tryLock(0));
+        QLockFile second(folder.filePath(QStringLiteral("held.lock")));
+        QString problem;
+        QVERIFY(!takeInstanceLock(second, problem));
+        QVERIFY(problem.isEmpty());
+
+        QFile plain(folder.filePath(QStringLiteral("plain")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        QLockFile blocked(plain.fileName() + QStringLiteral("/program.lock"));
+        QVERIFY(takeInstanceLock(blocked, problem));
+        const QString shown = QDir::toNativeSeparators(plain.fileName());
+        QVERIFY2(problem.contains(QLatin1Char('"') + shown + QLatin1Char('"')),
+                 qPrintable(problem));
+#ifndef Q_OS_WIN // the system's words, which Windows (and Wine) choose otherwise
+        QVERIFY2(problem.contains(QLatin1String("Not a directory")), qPrintable(problem));
+#endif
+    }
+
     void exitClosesEveryWindowAndEnds()
     {
         FakePlatform platform;

@@ -23,6 +23,8 @@ cleanup() {
     for pid in "${PIDS[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
     wait 2>/dev/null
+    # A file system a test mounted in its folder.
+    [ -n "${MOUNTED:-}" ] && umount -l "$MOUNTED"
     rm -rf "$WORK"
     exit "$status"
 }
@@ -162,6 +164,18 @@ setting() {
 click() {
     xdotool mousemove --window "$1" "$2" "$3" click 1
     sleep 0.2
+}
+
+# fixed_frame WINDOW: fails unless the hints the window gives an X window manager
+# (_MOTIF_WM_HINTS, the only ones Qt sets) leave out minimise and maximise, both as
+# actions (functions 8, 16, or 1 for all) and as title-bar buttons (decorations 32, 64, 1).
+fixed_frame() {
+    local hints flags functions decorations
+    hints=$(xprop -id "$1" _MOTIF_WM_HINTS | sed -n 's/.*= //p' | tr -d ' ')
+    IFS=, read -r flags functions decorations _ <<< "$hints"
+    # Without both flags the window manager offers everything.
+    (((flags & 3) == 3 && !(functions & 0x19) && !(decorations & 0x61))) ||
+        fail "window $1 offers minimise or maximise: _MOTIF_WM_HINTS = $hints"
 }
 
 # url_decode TEXT: TEXT with its %XX escapes decoded.

@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 Orvane Softwares
 # SPDX-License-Identifier: MIT
 
-# Alt+S opens the report; the real dialog refuses a name in a missing folder and stays
+# Alt+S opens the report, which offers neither minimise nor maximise; the real dialog refuses a name in a missing folder and stays
 # open; saving it then writes an RTF file that another reader opens with the title and
 # headings; Esc leaves the report open, its close box closes it, and the main window
 # takes input again.
@@ -12,6 +12,7 @@ start_app
 main=$(wait_window "$CAPTION")
 press "$main" alt+s
 report=$(wait_other_window "$CAPTION" "$main")
+fixed_frame "$report"
 
 press "$report" alt+s
 dialog=$(wait_window "Save Your Rashi Details")

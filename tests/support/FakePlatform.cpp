@@ -67,9 +67,10 @@ QString FakePlatform::askSaveFileName(const SaveDialogRequest& request)
     return saveFileNames.isEmpty() ? QString() : saveFileNames.dequeue();
 }
 
-std::unique_ptr<QPrinter> FakePlatform::defaultPrinter()
+std::unique_ptr<QPrinter> FakePlatform::defaultPrinter(QString& failure)
 {
     calls << QStringLiteral("printer");
+    failure = printerFailure;
     return printerFactory ? printerFactory() : nullptr;
 }
 

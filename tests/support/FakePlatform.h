@@ -35,6 +35,7 @@ public:
     bool settingsWritable = true;
     bool instanceLockFree = true;
     std::function<std::unique_ptr<QPrinter>()> printerFactory; // no printer when unset
+    QString printerFailure; // why the print system could not be asked
     // Runs inside showMessage, while a real box would be open (for modality checks).
     std::function<void(const MessageRequest&)> onMessage;
 
@@ -47,7 +48,7 @@ public:
     bool saveSetting(const QString& key, const QString& value) override;
     bool acquireInstanceLock() override;
     QString askSaveFileName(const SaveDialogRequest& request) override;
-    std::unique_ptr<QPrinter> defaultPrinter() override;
+    std::unique_ptr<QPrinter> defaultPrinter(QString& failure) override;
     void endProcess(int status) override;
 
     // The calls whose kind is the given one ("open", "message", ...).

@@ -3,6 +3,7 @@
 
 #include "support/ProgramWindows.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/LinkLabel.h"
 
 #include <QAbstractScrollArea>
 #include <QAbstractTextDocumentLayout>
@@ -105,6 +106,39 @@ QStringList namingFaults(QWidget* widget)
         faults << QStringLiteral("the interface describes it as \"%1\"")
                       .arg(face->text(QAccessible::Description));
     return faults;
+}
+
+// Walks the window's focus chain with Tab, and with Ctrl+Tab out of a view that takes Tab
+// as text, until it comes round. On each link label it presses Enter and Space, each of
+// which must open the label's page once, and keeps how the label looked with the focus.
+QStringList walkWithTab(QWidget* window, FakePlatform& platform, QMap<QWidget*, QImage>& focused,
+                        QStringList& faults)
+{
+    QApplication::setActiveWindow(window);
+    if (!QTest::qWaitForWindowActive(window))
+        faults << QStringLiteral("%1 never became active").arg(window->objectName());
+    QStringList chain;
+    QWidget* first = QApplication::focusWidget();
+    for (QWidget* focus = first; focus && chain.size() < 100;) {
+        chain << focus->objectName();
+        if (auto* link = qobject_cast<LinkLabel*>(focus)) {
+            focused.insert(link, link->grab().toImage());
+            platform.openedAddresses.clear();
+            QTest::keyClick(link, Qt::Key_Return);
+            QTest::keyClick(link, Qt::Key_Space);
+            const QStringList opened = platform.openedAddresses;
+            if (opened.size() != 2 || opened.first() != opened.last())
+                faults << describe(link) + QStringLiteral(": Enter and Space opened ") +
+                              opened.join(QStringLiteral(", "));
+        }
+        auto* view = qobject_cast<QTextEdit*>(focus);
+        const bool takesTab = view && !view->isReadOnly();
+        QTest::keyClick(focus, Qt::Key_Tab, takesTab ? Qt::ControlModifier : Qt::NoModifier);
+        focus = QApplication::focusWidget();
+        if (focus == first)
+            break;
+    }
+    return chain;
 }
 
 // The entries of a menu bar, as a screen reader walks them, with any fault found.
@@ -462,6 +496,51 @@ private slots:
             QVERIFY2(dark.measured.contains(QLatin1String(name)), name);
         const QStringList names(dark.measured.cbegin(), dark.measured.cend());
         QCOMPARE(names.filter(QLatin1String("frmSave RTB #")).size(), 4);
+    }
+
+    // Every page a label opens can be reached with the keyboard alone: Tab reaches every
+    // link label that a click reaches, after the controls whose order is fixed, shows
+    // that it has the focus, and Enter or Space opens the label's page once.
+    void tabReachesEveryLinkLabelAndKeysOpenIt()
+    {
+        ProgramWindows windows;
+        QVERIFY(windows.showAll());
+        QMap<QWidget*, QImage> focused;
+        QStringList faults;
+        for (QWidget* window : windows.all()) {
+            const int topics = window == &windows.main ? windows.topicCount() : 1;
+            for (int topic = 0; topic < topics; ++topic) {
+                if (window == &windows.main)
+                    windows.showTopic(topic);
+                const QStringList chain = walkWithTab(window, windows.platform, focused, faults);
+                for (auto* link : window->findChildren<LinkLabel*>()) {
+                    const QPoint centre = link->mapTo(window, link->rect().center());
+                    if (window->childAt(centre) == link && !chain.contains(link->objectName()))
+                        faults << describe(link) + QStringLiteral(": not reached by Tab");
+                }
+                if (window == &windows.report)
+                    QVERIFY2(chain.indexOf("cmdPrint") < chain.indexOf("cmdSave") &&
+                                 chain.indexOf("cmdSave") < chain.indexOf("Label14"),
+                             qPrintable(chain.join(QLatin1Char(' '))));
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+        QCOMPARE(focused.size(), 11); // five in the main window, two, three and one in the others
+        for (auto it = focused.cbegin(); it != focused.cend(); ++it)
+            QVERIFY2(it.key()->grab().toImage() != it.value(), qPrintable(describe(it.key())));
+    }
+
+    // Every window, the exit screen too, is announced as a window named by its caption.
+    void windowsAreAnnouncedByTheirCaptions()
+    {
+        ProgramWindows windows;
+        for (QWidget* window : windows.all()) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(window);
+            QVERIFY(face);
+            QVERIFY2(face->role() == QAccessible::Window || face->role() == QAccessible::Dialog,
+                     qPrintable(describe(window)));
+            QCOMPARE(face->text(QAccessible::Name), window->windowTitle());
+        }
     }
 
     void menuEntriesHaveNamesWithoutAccessKeyMarkers()

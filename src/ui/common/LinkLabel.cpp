@@ -3,7 +3,11 @@
 
 #include "ui/common/LinkLabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace qvz {
 
@@ -14,6 +18,8 @@ LinkLabel::LinkLabel(const QString& name, const QString& text, const QColor& col
     setObjectName(name);
     setAccessibleName(text);
     setCursor(Qt::PointingHandCursor);
+    // Tab only: a click opens the page and leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
     setWordWrap(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::WindowText, colour);
@@ -24,6 +30,13 @@ void LinkLabel::mousePressEvent(QMouseEvent* event)
 {
     pressed_ = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);
+}
+
+void LinkLabel::bringInFrontOf(LinkLabel* behind)
+{
+    raise();
+    setFocusPolicy(Qt::TabFocus);
+    behind->setFocusPolicy(Qt::NoFocus);
 }
 
 // A click is a left press and release on the label, as with any button.
@@ -42,6 +55,35 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();
+}
+
+// Enter and Space act as a click; a key held down opens the page only once.
+void LinkLabel::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool activates = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    if (!activates || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat())
+        emit clicked();
+}
+
+// Some styles draw a focus frame only after a key moved the focus; a label has the focus
+// only then, so the frame is always asked for.
+void LinkLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.state |= QStyle::State_KeyboardFocusChange | QStyle::State_HasFocus;
+    option.backgroundColor = palette().color(backgroundRole());
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 } // namespace qvz

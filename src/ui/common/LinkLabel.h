@@ -8,12 +8,17 @@
 
 namespace qvz {
 
-// A label that acts as a link: hand cursor, and one signal per left click.
+// A label that acts as a link: hand cursor, and one signal per left click, or per Enter
+// or Space while it has the focus. Only Tab gives it the focus, which it shows with a frame.
 class LinkLabel : public QLabel {
     Q_OBJECT
 
 public:
     LinkLabel(const QString& name, const QString& text, const QColor& colour, QWidget* parent);
+
+    // Puts this label in front of one that lies on the same place; only the label in
+    // front is seen, so only it takes the focus.
+    void bringInFrontOf(LinkLabel* behind);
 
 signals:
     void clicked();
@@ -22,6 +27,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool pressed_ = false;

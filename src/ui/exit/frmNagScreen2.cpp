@@ -16,6 +16,7 @@
 #include "ui/exit/ReferralForm.h"
 #include "ui/exit/SupportMessages.h"
 
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -68,6 +69,15 @@ void shrinkFontToFit(QWidget* widget)
     }
 }
 
+// A plain top-level widget is announced as a filler; the exit screen is a window, named by
+// its caption as the other windows are.
+QAccessibleInterface* exitScreenAccessible(const QString& className, QObject* object)
+{
+    if (className != QLatin1String("qvz::frmNagScreen2") || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
 } // namespace
 
 frmNagScreen2::frmNagScreen2(Platform& platform, QWidget* parent)
@@ -86,6 +96,7 @@ frmNagScreen2::frmNagScreen2(Platform& platform, QWidget* parent)
 void frmNagScreen2::setUpWindow()
 {
     setObjectName(QStringLiteral("frmNagScreen2"));
+    QAccessible::installFactory(exitScreenAccessible); // once: Qt keeps no duplicates
     // Topmost, so that the browser windows its links open never hide it.
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

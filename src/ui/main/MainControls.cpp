@@ -139,6 +139,7 @@ PromotionLabels addPromotions(QWidget* client)
         // Opaque, so the label in front hides the one behind it completely.
         label->setAutoFillBackground(true);
     }
+    coBrand->bringInFrontOf(fullBrand);
     return {fullBrand, coBrand};
 }
 

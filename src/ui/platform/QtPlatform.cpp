@@ -15,10 +15,13 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QUrl>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <future>
+#include <thread>
 
 namespace qvz {
 
@@ -48,21 +51,6 @@ QString instanceLockPath()
     if (folder.isEmpty())
         folder = QDir::tempPath();
     return QDir(folder).filePath(settingsApplicationName() + QLatin1String(".lock"));
-}
-
-// A lock that names this very process cannot be held by another copy: it was left by an
-// earlier run whose process id has come round again. Every first process of a fresh Wine
-// gets the same id, and Windows reuses ids too; QLockFile then sees its owner alive. The
-// folder is the machine's own, so the id alone tells.
-bool takeOverOwnLeftover(QLockFile& lock)
-{
-    qint64 pid = 0;
-    QString host;
-    QString app;
-    if (lock.error() != QLockFile::LockFailedError || !lock.getLockInfo(&pid, &host, &app) ||
-        pid != QCoreApplication::applicationPid())
-        return false;
-    return lock.removeStaleLockFile() && lock.tryLock(0);
 }
 
 // Says why a chosen path cannot be saved to, if it cannot; true when it was refused.
@@ -104,7 +92,56 @@ QString existingFolderOf(const QString& path)
     return folder.absoluteFilePath();
 }
 
+constexpr std::chrono::seconds printerWait(10);
+
+std::unique_ptr<QPrinter> lookUpDefaultPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return nullptr;
+    // Asks the print system for the printer's details too: part of the bounded wait.
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+// Why no file can be written into the folder, in the system's words.
+QString writeFailure(const QString& folder)
+{
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("write-test-XXXXXX")));
+    if (probe.open() && probe.write("x") == 1 && probe.flush())
+        return QStringLiteral("the lock file could not be written");
+    return probe.errorString();
+}
+
 } // namespace
+
+// Only a live copy holding the lock refuses a start. A lock left by a killed process is
+// taken over; a lock that cannot be taken at all leaves nothing to protect, and the
+// user would otherwise be locked out of the program.
+bool takeInstanceLock(QLockFile& lock, QString& problem)
+{
+    lock.setStaleLockTime(0);
+    if (lock.tryLock(0))
+        return true;
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (lock.error() == QLockFile::LockFailedError && lock.getLockInfo(&pid, &host, &application)) {
+        // A lock that names this very process is no other copy's: it was left by an earlier
+        // run whose process id has come round again. Every first process of a fresh Wine
+        // gets the same id, and Windows reuses ids too; QLockFile then sees its owner alive.
+        // A lock still held, even within this process, cannot be removed: it stays.
+        return pid == QCoreApplication::applicationPid() && lock.removeStaleLockFile() &&
+               lock.tryLock(0);
+    }
+    const QString folder = QFileInfo(lock.fileName()).absolutePath();
+    const QString reason = lock.error() == QLockFile::LockFailedError
+                               ? QStringLiteral("the lock file there cannot be read")
+                               : writeFailure(folder);
+    problem = QStringLiteral("The single-instance check was skipped: no lock can be taken in "
+                             "\"%1\": %2.")
+                  .arg(QDir::toNativeSeparators(folder), reason);
+    return true;
+}
 
 MessageAnswer QtPlatform::showMessage(const MessageRequest& request)
 {
@@ -155,9 +192,11 @@ bool QtPlatform::saveSetting(const QString& key, const QString& value)
 bool QtPlatform::acquireInstanceLock()
 {
     instanceLock_ = std::make_unique<QLockFile>(instanceLockPath());
-    // Only a live owner counts: a lock left by a killed process is taken over.
-    instanceLock_->setStaleLockTime(0);
-    return instanceLock_->tryLock(0) || takeOverOwnLeftover(*instanceLock_);
+    QString problem;
+    const bool alone = takeInstanceLock(*instanceLock_, problem);
+    if (!problem.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(problem));
+    return alone;
 }
 
 // A native dialog closes on any choice; a refused one is explained and the dialog opens
@@ -181,12 +220,21 @@ QString QtPlatform::askSaveFileName(const SaveDialogRequest& request)
     }
 }
 
-std::unique_ptr<QPrinter> QtPlatform::defaultPrinter()
+// A print server that accepts the connection and never answers holds the print system
+// for minutes, and neither Qt nor CUPS offers a shorter time-out. The query runs on a
+// thread of its own, so the wait for it is bounded; an answer that comes too late is
+// dropped with that thread.
+std::unique_ptr<QPrinter> QtPlatform::defaultPrinter(QString& failure)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return nullptr;
-    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    using Query = std::packaged_task<std::unique_ptr<QPrinter>()>;
+    auto query = std::make_shared<Query>(lookUpDefaultPrinter);
+    std::future<std::unique_ptr<QPrinter>> answer = query->get_future();
+    std::thread([query] { (*query)(); }).detach();
+    if (answer.wait_for(printerWait) == std::future_status::ready)
+        return answer.get();
+    failure = QStringLiteral("the print system did not answer within %1 seconds")
+                  .arg(std::chrono::seconds(printerWait).count());
+    return nullptr;
 }
 
 void QtPlatform::endProcess(int status)

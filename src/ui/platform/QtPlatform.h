@@ -11,6 +11,11 @@
 
 namespace qvz {
 
+// Takes the single-instance lock: false only when a live copy of the program holds it.
+// When the lock cannot be taken for any other reason the check cannot be made: true,
+// with a line naming the folder and the reason in problem.
+bool takeInstanceLock(QLockFile& lock, QString& problem);
+
 // The real platform: Qt's message boxes, desktop services, settings, printing.
 class QtPlatform : public Platform {
 public:
@@ -23,7 +28,7 @@ public:
     bool saveSetting(const QString& key, const QString& value) override;
     bool acquireInstanceLock() override;
     QString askSaveFileName(const SaveDialogRequest& request) override;
-    std::unique_ptr<QPrinter> defaultPrinter() override;
+    std::unique_ptr<QPrinter> defaultPrinter(QString& failure) override;
     [[noreturn]] void endProcess(int status) override;
 
 private:

@@ -21,9 +21,11 @@
 
 #include <QDir>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextEdit>
 
 namespace qvz {
@@ -97,9 +99,10 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& caption
 frmSave::frmSave(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform)
 {
     setUpWindow();
-    addLinks();
     addView();
     addButtons();
+    // After the buttons, so that Tab reaches the links after them.
+    addLinks();
     addOffers();
     loadReport();
 }
@@ -138,6 +141,8 @@ void frmSave::addView()
     // found in the text ever appear.
     RTB_->setAcceptRichText(false);
     setReportViewFont(*RTB_);
+    // Tab types a tab into the report; Ctrl+Tab leaves it, as in other text views.
+    RTB_->installEventFilter(this);
 }
 
 void frmSave::addButtons()
@@ -150,6 +155,10 @@ void frmSave::addButtons()
     auto* print =
         addButton(this, "cmdPrint", QStringLiteral("&Print"), twipsRect(6555, 6660, 1125, 345));
     connect(print, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
+
+    // Where the desktop offers no key that closes a window, this one does, as the close box.
+    auto* close = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
 
     setTabOrder(RTB_, print);
     setTabOrder(print, save);
@@ -167,7 +176,7 @@ void frmSave::addOffers()
 
     auto* coBrand = addOffer(frame, "lblCobrand", coBrandOffer());
     connect(coBrand, &LinkLabel::clicked, this, &frmSave::lblCobrand_Click);
-    coBrand->raise();
+    coBrand->bringInFrontOf(fullBrand);
 }
 
 // The wiring sees the view while it is still empty; then the report fills it, and the
@@ -192,6 +201,18 @@ void frmSave::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+bool frmSave::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != RTB_ || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+    if (!tab || !(key->modifiers() & Qt::ControlModifier))
+        return QDialog::eventFilter(watched, event);
+    focusNextPrevChild(!(key->modifiers() & Qt::ShiftModifier) && key->key() == Qt::Key_Tab);
+    return true;
 }
 
 void frmSave::cmdSave_Click()
@@ -244,12 +265,29 @@ void frmSave::printWholeReport()
     cursor.clearSelection();
     RTB_->setTextCursor(cursor);
 
-    const std::unique_ptr<QPrinter> printer = platform_.defaultPrinter();
+    // Asking the print system may take seconds; the message, if any, comes after the wait.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString failure = printOnDefaultPrinter();
+    QGuiApplication::restoreOverrideCursor();
+    if (!failure.isEmpty())
+        showFailure(failure);
+}
+
+// What went wrong, or nothing when the report was printed.
+QString frmSave::printOnDefaultPrinter()
+{
+    QString unanswered;
+    const std::unique_ptr<QPrinter> printer = platform_.defaultPrinter(unanswered);
+    if (!unanswered.isEmpty())
+        return QStringLiteral("The report could not be printed: %1. The report is still here; "
+                              "please try again later.")
+            .arg(unanswered);
     if (!printer)
-        showFailure(QStringLiteral("The report could not be printed: there is no default "
-                                   "printer. Please set one up and try again."));
-    else if (!printReport(*RTB_, *printer))
-        showFailure(QStringLiteral("The report could not be printed on the default printer."));
+        return QStringLiteral("The report could not be printed: there is no default printer. "
+                              "Please set one up and try again.");
+    if (!printReport(*RTB_, *printer))
+        return QStringLiteral("The report could not be printed on the default printer.");
+    return QString();
 }
 
 void frmSave::showFailure(const QString& text)

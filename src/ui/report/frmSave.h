@@ -26,6 +26,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setUpWindow();
@@ -44,6 +45,7 @@ private:
 
     void saveReport(const QString& path);
     void printWholeReport();
+    QString printOnDefaultPrinter();
     void showFailure(const QString& text);
 
     Platform& platform_;

@@ -161,7 +161,7 @@ private slots:
         const QList<QPair<QString, Way>> ways = {
             {"Enter on OK", keyOn("cmdOK", Qt::Key_Return)},
             {"keypad Enter on the description", keyOn("Label1", Qt::Key_Enter)},
-            {"Enter on the home link", keyOn("lblHomePage", Qt::Key_Return)},
+            {"Enter on the offer", keyOn("Label3", Qt::Key_Return)},
             {"Esc on OK", keyOn("cmdOK", Qt::Key_Escape)},
             {"Esc on the offer", keyOn("Label3", Qt::Key_Escape)},
             {"Esc on the details link", keyOn("lblCoBrand", Qt::Key_Escape)},

@@ -731,6 +731,7 @@ void tst_frmMain::linkLabelsOpenTheirPagesOncePerClick()
                            label->mapTo(window_, label->rect().center()));
         const QString address = linkAddress(link.target);
         QCOMPARE(platform_->openedAddresses, QStringList({address, address, address}));
+        QVERIFY(!label->hasFocus()); // only Tab gives a link the focus
     }
     // A right click is not a click on a link.
     platform_->openedAddresses.clear();

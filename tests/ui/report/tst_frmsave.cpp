@@ -15,18 +15,23 @@
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
 #include <QtTest>
+#include <arpa/inet.h>
 #include <functional>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -140,6 +145,7 @@ private slots:
     void opensAtTheTopOfTheReport();
     void tabOrderAndAccessKeys();
     void escKeepsTheNoteAndOnlyTheFocusedButtonTakesEnter();
+    void ctrlTabLeavesTheViewAndCtrlWClosesTheWindow();
     void linkLabelsOpenTheirPagesOncePerClick();
     void offerAreaOpensTheCoBrandPage();
     void cancelWritesNothingAndSaysNothing();
@@ -149,6 +155,8 @@ private slots:
     void failedSaveSaysSoAndKeepsTheFile_data();
     void failedSaveSaysSoAndKeepsTheFile();
     void printWithoutPrinterSaysSo();
+    void printWaitsUnderTheWaitCursorAndKeepsTheReport();
+    void silentPrintServerIsGivenUp();
     void printIgnoresTheSelection();
     void failedPrintJobSaysSo();
 };
@@ -294,6 +302,28 @@ void TestFrmSave::escKeepsTheNoteAndOnlyTheFocusedButtonTakesEnter()
     QVERIFY(noDefault());
     QCOMPARE(platform.calls.size(), 3);
     QVERIFY(report.window.isVisible());
+}
+
+// Tab types a tab into the report; Ctrl+Tab and Ctrl+Shift+Tab leave it, and Ctrl+W
+// closes the window as its close box does, for desktops without a key of their own.
+void TestFrmSave::ctrlTabLeavesTheViewAndCtrlWClosesTheWindow()
+{
+    FakePlatform platform;
+    ShownReport report(platform);
+    QTextEdit* view = report.view();
+    const QString text = view->toPlainText();
+    QTest::keyClick(view, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(QApplication::focusWidget(), child<QPushButton>(report.window, "cmdPrint"));
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(QApplication::focusWidget() != view);
+    QCOMPARE(view->toPlainText(), text);
+
+    QSignalSpy finished(&report.window, &QDialog::finished);
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(!report.window.isVisible());
+    QCOMPARE(finished.count(), 1);
 }
 
 void TestFrmSave::linkLabelsOpenTheirPagesOncePerClick()
@@ -564,6 +594,54 @@ void TestFrmSave::printWithoutPrinterSaysSo()
 
     QCOMPARE(platform.calls.first(), QString("printer"));
     checkFailureMessage(platform, &report.window, "printer");
+}
+
+// The wait cursor shows while the print system is asked, and is gone before a message; a
+// print system that did not answer is named, and the report is still there.
+void TestFrmSave::printWaitsUnderTheWaitCursorAndKeepsTheReport()
+{
+    FakePlatform platform;
+    platform.printerFailure = QStringLiteral("the print system did not answer in time");
+    Qt::CursorShape whileAsking = Qt::ArrowCursor;
+    platform.printerFactory = [&whileAsking] {
+        if (const QCursor* cursor = QGuiApplication::overrideCursor())
+            whileAsking = cursor->shape();
+        return std::unique_ptr<QPrinter>();
+    };
+    platform.onMessage = [](const MessageRequest&) { QVERIFY(!QGuiApplication::overrideCursor()); };
+    ShownReport report(platform);
+    QTest::keyClicks(report.view(), QStringLiteral("My note"));
+    click(child<QPushButton>(report.window, "cmdPrint"));
+
+    QCOMPARE(whileAsking, Qt::WaitCursor);
+    QVERIFY(!QGuiApplication::overrideCursor());
+    checkFailureMessage(platform, &report.window, platform.printerFailure);
+    QVERIFY(report.view()->toPlainText().startsWith(QStringLiteral("My note")));
+}
+
+// A print server that accepts the connection and never answers: the real platform gives
+// up on it and says so, where the print system is there to ask it.
+void TestFrmSave::silentPrintServerIsGivenUp()
+{
+    const QDir plugins(QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/printsupport");
+    if (plugins.entryList({"*cups*"}, QDir::Files).isEmpty())
+        QSKIP("no print system here");
+    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    const auto closeListener = qScopeGuard([listener] { ::close(listener); });
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    QVERIFY(::bind(listener, reinterpret_cast<sockaddr*>(&address), size) == 0);
+    QVERIFY(::listen(listener, 16) == 0); // the system accepts; nobody ever answers
+    QVERIFY(::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size) == 0);
+    qputenv("CUPS_SERVER", "127.0.0.1:" + QByteArray::number(ntohs(address.sin_port)));
+    const auto unset = qScopeGuard([] { qunsetenv("CUPS_SERVER"); });
+
+    QtPlatform platform;
+    QString failure;
+    QVERIFY(!platform.defaultPrinter(failure));
+    QVERIFY2(failure.contains(QLatin1String("did not answer")), qPrintable(failure));
 }
 
 void TestFrmSave::printIgnoresTheSelection()
