@@ -6,11 +6,14 @@
 # and `sanitizers` (ASan and UBSan, Debug, in build-asan/).
 BUILD := build
 ASAN_BUILD := build-asan
+# The Windows build (preset windows-cross) and the Qt for Windows it unpacks beside it.
+WINDOWS_BUILD := build-windows
+QT_WINDOWS_TARBALL ?= ../shared/windows/qt6-mingw-6.4.2.tar.xz
 # Extra cache settings for the dev build, e.g. CMAKE_FLAGS=-DQVZ_SITE_HOST=www.example.org
 CMAKE_FLAGS ?=
 
 .PHONY: run test check-sanitizers check-package lint build configure deps screenshots \
-	package bench clean
+	package bench clean check-windows package-windows build-windows deps-windows
 
 run:
 	@scripts/require-display
@@ -32,6 +35,32 @@ check-sanitizers: check-package
 
 check-package: build
 	ctest --preset package
+
+# The third round: the program and its QTest programs cross-built for 64-bit Windows with
+# MinGW-w64, the tests run under Wine, then the ZIP unpacked into a fresh folder and the
+# program started from there (see README, "Windows").
+check-windows: build-windows
+	ctest --preset windows-cross
+	@$(MAKE) --no-print-directory package-windows
+	scripts/check-windows-package $(WINDOWS_BUILD)
+
+# The ZIP and the installer for Windows, $(WINDOWS_BUILD)/qv-zodiqa-<version>-win64.zip
+# and .exe.
+package-windows: build-windows
+	cmake --build --preset windows-cross --target QVFreeZodiqa
+	cd $(WINDOWS_BUILD) && cpack
+
+build-windows: deps-windows $(WINDOWS_BUILD)/qt/bin/qt-cmake
+	cmake --preset windows-cross
+	cmake --build --preset windows-cross
+
+$(WINDOWS_BUILD)/qt/bin/qt-cmake: $(QT_WINDOWS_TARBALL)
+	rm -rf $(WINDOWS_BUILD)/qt && mkdir -p $(WINDOWS_BUILD)/qt
+	tar -C $(WINDOWS_BUILD)/qt -xJf $(QT_WINDOWS_TARBALL)
+	touch $@
+
+deps-windows:
+	@scripts/install-deps windows
 
 # Every file states its copyright and licence (REUSE); scripts/spdx-headers adds
 # the header to files that lack it.
@@ -66,4 +95,4 @@ deps:
 	@scripts/install-deps
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WINDOWS_BUILD)

@@ -19,8 +19,14 @@ configure_file(${QVZ_PACKAGING_DIR}/metainfo.xml.in
 configure_file(${QVZ_PACKAGING_DIR}/manpage.1.in ${QVZ_CONFIGURED_DIR}/${QVZ_EXECUTABLE}.1 @ONLY)
 configure_file(${QVZ_PACKAGING_DIR}/windows/qvzodiqa.rc.in ${QVZ_CONFIGURED_DIR}/qvzodiqa.rc @ONLY)
 
-# The executable keeps its file name: it is also the name of the settings file.
-install(TARGETS QVFreeZodiqa RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The executable keeps its file name: it is also the name of the settings file. On
+# Windows it stands at the top of its folder, beside the DLLs it loads.
+if(WIN32)
+    set(QVZ_INSTALL_BINDIR .)
+else()
+    set(QVZ_INSTALL_BINDIR ${CMAKE_INSTALL_BINDIR})
+endif()
+install(TARGETS QVFreeZodiqa RUNTIME DESTINATION ${QVZ_INSTALL_BINDIR})
 
 if(UNIX AND NOT APPLE)
     install(FILES ${QVZ_CONFIGURED_DIR}/${QVZ_APP_ID}.desktop
@@ -67,6 +73,7 @@ if(WIN32)
     target_sources(QVFreeZodiqa PRIVATE ${QVZ_CONFIGURED_DIR}/qvzodiqa.rc)
     set_property(SOURCE ${QVZ_CONFIGURED_DIR}/qvzodiqa.rc APPEND PROPERTY
                  INCLUDE_DIRECTORIES ${QVZ_PACKAGING_DIR}/windows)
+    include(${QVZ_PACKAGING_DIR}/windows/bundle.cmake)
 endif()
 
 set(CPACK_PACKAGE_NAME ${QVZ_PACKAGE_NAME})
@@ -83,7 +90,26 @@ set(CPACK_PACKAGE_DESCRIPTION
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_STRIP_FILES ON)
 
-set(CPACK_GENERATOR DEB)
+if(WIN32)
+    # `make package-windows`: a folder to unpack anywhere and start from, and an
+    # installer with a Start menu entry and an uninstaller.
+    set(CPACK_GENERATOR ZIP NSIS)
+    set(CPACK_SYSTEM_NAME win64)
+    set(CPACK_PACKAGE_INSTALL_DIRECTORY "${QVZ_APP_NAME}")
+    set(CPACK_PACKAGE_EXECUTABLES ${QVZ_EXECUTABLE} "${QVZ_APP_NAME}")
+    set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+    set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+    set(CPACK_NSIS_PACKAGE_NAME "${QVZ_APP_NAME}")
+    set(CPACK_NSIS_DISPLAY_NAME "${QVZ_APP_NAME}")
+    set(CPACK_NSIS_INSTALLED_ICON_NAME ${QVZ_EXECUTABLE}.exe)
+    set(CPACK_NSIS_MUI_ICON ${QVZ_PACKAGING_DIR}/windows/qvzodiqa.ico)
+    set(CPACK_NSIS_MUI_UNIICON ${QVZ_PACKAGING_DIR}/windows/qvzodiqa.ico)
+    set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+    # A 64-bit installer, as the program is: no 32-bit layer needed to install it.
+    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+else()
+    set(CPACK_GENERATOR DEB)
+endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Orvane Softwares <packages@orvanesoftwares.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION "education")

@@ -6,6 +6,7 @@
 #include "platform/SaveTarget.h"
 #include "platform/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -60,7 +61,13 @@ QString displayText(QString text)
 
 QString instanceLockPath()
 {
+    // Windows has no per-user runtime folder (Qt answers the home folder there, among the
+    // user's documents); its per-user temporary folder holds such state instead.
+#ifdef Q_OS_WIN
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+#else
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#endif
     if (folder.isEmpty())
         folder = QDir::tempPath();
     return QDir(folder).filePath(settingsApplicationName() + QLatin1String(".lock"));
@@ -169,8 +176,14 @@ bool takeInstanceLock(QLockFile& lock, QString& problem)
     qint64 pid = 0;
     QString host;
     QString application;
-    if (lock.error() == QLockFile::LockFailedError && lock.getLockInfo(&pid, &host, &application))
-        return false;
+    if (lock.error() == QLockFile::LockFailedError && lock.getLockInfo(&pid, &host, &application)) {
+        // A lock that names this very process is no other copy's: it was left by an earlier
+        // run whose process id has come round again. Every first process of a fresh Wine
+        // gets the same id, and Windows reuses ids too; QLockFile then sees its owner alive.
+        // A lock still held, even within this process, cannot be removed: it stays.
+        return pid == QCoreApplication::applicationPid() && lock.removeStaleLockFile() &&
+               lock.tryLock(0);
+    }
     const QString folder = QFileInfo(lock.fileName()).absolutePath();
     const QString reason = lock.error() == QLockFile::LockFailedError
                                ? QStringLiteral("the lock file there cannot be read")
@@ -284,6 +297,8 @@ std::unique_ptr<QPrinter> QtPlatform::defaultPrinter(QString& failure)
 
 void QtPlatform::endProcess(int status)
 {
+    // _Exit runs no destructors: without this the lock file would outlive every run.
+    instanceLock_.reset();
     std::fflush(nullptr);
     std::_Exit(status);
 }
