@@ -15,9 +15,11 @@ CMAKE_FLAGS ?=
 .PHONY: run test check-sanitizers check-package lint build configure deps screenshots \
 	package bench clean check-windows package-windows build-windows deps-windows
 
+# Builds the program alone: the tests are for `make test`.
 run:
 	@scripts/require-display
-	@$(MAKE) --no-print-directory build
+	@$(MAKE) --no-print-directory configure
+	cmake --build --preset dev --target QVFreeZodiqa
 	. $(BUILD)/generated/identity.sh && exec "$(BUILD)/$$QVZ_EXECUTABLE"
 
 # One build, then every test but the one that installs into the system.
