@@ -6,8 +6,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace qvz {
 
@@ -71,19 +69,16 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
         emit clicked();
 }
 
-// Some styles draw a focus frame only after a key moved the focus; a label has the focus
-// only then, so the frame is always asked for.
+// A dotted frame in the text's own colour, as Windows draws it: the style's frame takes
+// the highlight colour, which vanishes on a label drawn on the highlight colour.
 void LinkLabel::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.state |= QStyle::State_KeyboardFocusChange | QStyle::State_HasFocus;
-    option.backgroundColor = palette().color(backgroundRole());
     QPainter painter(this);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 } // namespace qvz
