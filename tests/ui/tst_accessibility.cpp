@@ -159,26 +159,6 @@ void walkMenuEntries(QAccessibleInterface* menu, const QString& path, QStringLis
     }
 }
 
-// Where a window's colours under one desktop palette differ from those under another,
-// in any group and role.
-QStringList paletteChanges(const QString& window, const QPalette& one, const QPalette& other)
-{
-    QStringList changes;
-    for (int group = 0; group < QPalette::NColorGroups; ++group) {
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const auto colourGroup = QPalette::ColorGroup(group);
-            const auto colourRole = QPalette::ColorRole(role);
-            if (colourRole != QPalette::NoRole &&
-                one.color(colourGroup, colourRole) != other.color(colourGroup, colourRole))
-                changes << QStringLiteral("%1: group %2, role %3 follows the desktop")
-                               .arg(window)
-                               .arg(group)
-                               .arg(role);
-        }
-    }
-    return changes;
-}
-
 // WCAG 2 relative luminance of an sRGB colour, and the contrast ratio of two colours.
 double luminance(QRgb colour)
 {
@@ -467,8 +447,8 @@ private slots:
     void everyTextIsReadableUnderALightOrADarkPalette()
     {
         const QPalette desktop = QApplication::palette();
-        QMap<QString, QPalette> carried;
-        QStringList desktopColours;
+        QList<QPalette> carried;
+        QStringList followDesktop;
         const auto restore = qScopeGuard([&desktop] { QApplication::setPalette(desktop); });
         ContrastWalk light{QStringLiteral("light")};
         ContrastWalk dark{QStringLiteral("dark")};
@@ -484,14 +464,12 @@ private slots:
             help->popup(windows.main.mapToGlobal(QPoint(0, 0)));
             QVERIFY(QTest::qWaitForWindowExposed(help));
             walk->walk(help);
-            QList<QWidget*> shown = windows.all();
-            for (QWidget* window : shown << help) {
+            const QList<QWidget*> shown = windows.all() << help;
+            for (int i = 0; i < shown.size(); ++i) {
                 if (walk == &light)
-                    carried.insert(window->objectName(), window->palette());
-                else
-                    desktopColours
-                        << paletteChanges(window->objectName(), carried.value(window->objectName()),
-                                          window->palette());
+                    carried << shown[i]->palette();
+                else if (shown[i]->palette() != carried[i]) // any colour of any group
+                    followDesktop << shown[i]->objectName();
             }
             help->hide();
             for (QWidget* window :
@@ -504,8 +482,7 @@ private slots:
         for (const QString& fault : faults)
             qWarning("%s", qPrintable(fault));
         QVERIFY2(faults.isEmpty(), "texts that do not stand out enough, listed above");
-        QCOMPARE(carried.size(), 5);
-        QVERIFY2(desktopColours.isEmpty(), qPrintable(desktopColours.join('\n')));
+        QVERIFY2(followDesktop.isEmpty(), qPrintable(followDesktop.join(QLatin1Char(' '))));
 
         // The walk reached the links, the banner, the list, the menus, the exit screen's
         // frames, and the report's runs in all four of its colours.
@@ -520,16 +497,22 @@ private slots:
         QCOMPARE(names.filter(QLatin1String("frmSave RTB #")).size(), 4);
     }
 
+    // Every window, the exit screen too, is announced as a window named by its caption.
     // Every page a label opens can be reached with the keyboard alone: Tab reaches every
     // link label that a click reaches, after the controls whose order is fixed, shows
     // that it has the focus, and Enter or Space opens the label's page once.
-    void tabReachesEveryLinkLabelAndKeysOpenIt()
+    void windowsAreAnnouncedAndTabReachesEveryLinkLabel()
     {
         ProgramWindows windows;
         QVERIFY(windows.showAll());
         QMap<QWidget*, QImage> focused;
         QStringList faults;
         for (QWidget* window : windows.all()) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(window);
+            QVERIFY(face);
+            QVERIFY2(face->role() == QAccessible::Window || face->role() == QAccessible::Dialog,
+                     qPrintable(describe(window)));
+            QCOMPARE(face->text(QAccessible::Name), window->windowTitle());
             const int topics = window == &windows.main ? windows.topicCount() : 1;
             for (int topic = 0; topic < topics; ++topic) {
                 if (window == &windows.main)
@@ -550,19 +533,6 @@ private slots:
         QCOMPARE(focused.size(), 11); // five in the main window, two, three and one in the others
         for (auto it = focused.cbegin(); it != focused.cend(); ++it)
             QVERIFY2(it.key()->grab().toImage() != it.value(), qPrintable(describe(it.key())));
-    }
-
-    // Every window, the exit screen too, is announced as a window named by its caption.
-    void windowsAreAnnouncedByTheirCaptions()
-    {
-        ProgramWindows windows;
-        for (QWidget* window : windows.all()) {
-            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(window);
-            QVERIFY(face);
-            QVERIFY2(face->role() == QAccessible::Window || face->role() == QAccessible::Dialog,
-                     qPrintable(describe(window)));
-            QCOMPARE(face->text(QAccessible::Name), window->windowTitle());
-        }
     }
 
     void menuEntriesHaveNamesWithoutAccessKeyMarkers()

@@ -7,6 +7,7 @@
 #include "profile/SignProfile.h"
 #include "support/Controls.h"
 #include "support/FakePlatform.h"
+#include "support/ProgramWindows.h"
 #include "ui/common/ProgramColours.h"
 #include "ui/main/frmMain.h"
 
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDebug>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QHelpEvent>
@@ -155,40 +157,27 @@ QRect changedArea(const QImage& one, const QImage& other)
     return area;
 }
 
-// What assistive tools are told of a window: each shown node with its role, name,
-// description, value, state and place in the window, depth first.
-void describeAccessibly(QAccessibleInterface* node, const QPoint& origin, int depth,
-                        QStringList& nodes)
+// What assistive tools are told of a window: each shown node with its role, texts, state
+// and place in the window, depth first.
+void describeAccessibly(QAccessibleInterface* node, const QPoint& origin, QStringList& nodes,
+                        int depth = 0)
 {
     const QAccessible::State state = node->state();
     if (state.invisible)
         return;
-    const QRect place = node->rect().translated(-origin);
-    nodes << QStringLiteral(
-                 "%1%2 '%3' '%4' '%5' focusable %6 focused %7 selected %8 at %9,%10 %11x%12")
-                 .arg(QString(depth, QLatin1Char(' ')))
-                 .arg(node->role())
-                 .arg(node->text(QAccessible::Name), node->text(QAccessible::Description),
-                      node->text(QAccessible::Value))
-                 .arg(state.focusable)
-                 .arg(state.focused)
-                 .arg(state.selected)
-                 .arg(place.x())
-                 .arg(place.y())
-                 .arg(place.width())
-                 .arg(place.height());
+    QString line;
+    QDebug(&line) << depth << node->role() << node->text(QAccessible::Name)
+                  << node->text(QAccessible::Description) << node->text(QAccessible::Value)
+                  << state.focusable << state.focused << state.selected
+                  << node->rect().translated(-origin);
+    nodes << line;
     for (int i = 0; i < node->childCount(); ++i)
-        describeAccessibly(node->child(i), origin, depth + 1, nodes);
+        describeAccessibly(node->child(i), origin, nodes, depth + 1);
 }
 
-// The window as its user sees it, active with the focus in its topic list, and as a
-// screen reader is told it. Empty when the window cannot be made active.
-struct Seen {
-    QImage picture;
-    QStringList tree;
-};
-
-Seen seenOf(QWidget* window)
+// The window as a screen reader is told it and as its user sees it, active with the focus
+// in its topic list. Empty when the window cannot be made active.
+QStringList seenOf(QWidget* window, QImage& picture)
 {
     QApplication::setActiveWindow(window);
     if (!QTest::qWaitForWindowActive(window))
@@ -197,8 +186,9 @@ Seen seenOf(QWidget* window)
     QCoreApplication::processEvents();
     QStringList tree;
     describeAccessibly(QAccessible::queryAccessibleInterface(window), window->mapToGlobal(QPoint()),
-                       0, tree);
-    return {window->grab().toImage(), tree};
+                       tree);
+    picture = window->grab().toImage();
+    return tree;
 }
 
 } // namespace
@@ -904,29 +894,20 @@ void tst_frmMain::updateLinksReactOnlyWhileTheirPanelIsInFront()
 // panel built before it was shown: the first frame and each panel, chosen out of order.
 void tst_frmMain::panelsBuiltWhenFirstChosenLookAsIfBuiltAtOnce()
 {
-    frmMain atOnce(*platform_);
-    auto* atOnceList = child<QListWidget>(atOnce, "lstOptions");
-    for (int position = atOnceList->count() - 1; position >= 0; --position)
-        atOnceList->setCurrentRow(position);
-    atOnce.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&atOnce));
-
-    const auto compare = [&](int position) {
-        const Seen expected = seenOf(&atOnce);
-        const Seen seen = seenOf(window_);
-        QVERIFY(!seen.tree.isEmpty());
-        QCOMPARE(seen.tree, expected.tree);
-        QVERIFY2(seen.picture == expected.picture, qPrintable(QString::number(position)));
-    };
-    // The first frame, then each topic.
+    ProgramWindows atOnce;
+    atOnce.main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&atOnce.main));
     for (int position : {-1, 6, 0, 15, 2, 14, 7, 1, 9, 3, 12, 4, 11, 5, 13, 8, 10}) {
         if (position >= 0) {
             list_->setCurrentRow(position);
-            atOnceList->setCurrentRow(position);
+            atOnce.showTopic(position);
         }
-        compare(position);
-        if (QTest::currentTestFailed())
-            return;
+        QImage expected, seen;
+        const QStringList expectedTree = seenOf(&atOnce.main, expected);
+        const QStringList tree = seenOf(window_, seen);
+        QVERIFY(!tree.isEmpty());
+        QCOMPARE(tree, expectedTree);
+        QVERIFY2(seen == expected, qPrintable(QString::number(position)));
         // Tab leads from the key facts into the panel in front, whenever it was built.
         if (position < 0 || position == kUpdatePosition)
             continue;
