@@ -16,6 +16,7 @@
 #include <QDesktopServices>
 #include <QLockFile>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
@@ -60,22 +61,6 @@ protected:
 
 private:
     Platform& platform_;
-};
-
-// Sets an environment variable for the life of the object.
-class EnvironmentOverride {
-public:
-    EnvironmentOverride(const char* name, const QString& value)
-        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
-    {
-        qputenv(name, QFile::encodeName(value));
-    }
-    ~EnvironmentOverride() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
-
-private:
-    const char* name_;
-    QByteArray old_;
-    bool had_;
 };
 
 // The update reminder stays quiet on a day it already ran.
@@ -156,8 +141,14 @@ private slots:
             QVERIFY(running.lock());
             QVERIFY(QFile::copy(running.fileName(), folder.filePath(lockName)));
         }
-        const EnvironmentOverride runtime("XDG_RUNTIME_DIR", folder.path());
-        const EnvironmentOverride temp("TMP", folder.path());
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        const QByteArray temp = qgetenv("TMP");
+        const auto restore = qScopeGuard([&] {
+            qputenv("XDG_RUNTIME_DIR", runtime);
+            qputenv("TMP", temp);
+        });
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder.path()));
+        qputenv("TMP", QFile::encodeName(folder.path()));
 
         QtPlatform platform;
         QVERIFY(platform.acquireInstanceLock());
