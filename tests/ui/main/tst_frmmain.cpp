@@ -908,15 +908,21 @@ void tst_frmMain::panelsBuiltWhenFirstChosenLookAsIfBuiltAtOnce()
         QVERIFY(!tree.isEmpty());
         QCOMPARE(tree, expectedTree);
         QVERIFY2(seen == expected, qPrintable(QString::number(position)));
-        // Tab leads from the key facts into the panel in front, whenever it was built.
+        // Tab leads from the key facts into the panel in front, whenever it was built. Both
+        // windows take the same keys, since tabbing into a fact too long for its box (as
+        // under Windows' fonts) leaves it scrolled to its end.
         if (position < 0 || position == kUpdatePosition)
             continue;
-        auto* lastFact = child<QWidget>(*window_, "txtBirthDates");
-        lastFact->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(lastFact, Qt::Key_Tab);
-        QWidget* next = QApplication::focusWidget();
-        QVERIFY2(next && next->parentWidget()->objectName() == panelName(position),
-                 qPrintable(QString::number(position)));
+        for (QWidget* window :
+             {static_cast<QWidget*>(window_), static_cast<QWidget*>(&atOnce.main)}) {
+            QApplication::setActiveWindow(window);
+            auto* lastFact = child<QWidget>(*window, "txtBirthDates");
+            lastFact->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(lastFact, Qt::Key_Tab);
+            QWidget* next = QApplication::focusWidget();
+            QVERIFY2(next && next->parentWidget()->objectName() == panelName(position),
+                     qPrintable(QString::number(position)));
+        }
     }
 }
 
