@@ -6,6 +6,7 @@
 #include "links/LinkTarget.h"
 #include "platform/SettingsStore.h"
 #include "support/FakePlatform.h"
+#include "support/ScopedEnvironment.h"
 #include "ui/common/ExitProgram.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/main/MainControls.h"
@@ -141,14 +142,8 @@ private slots:
             QVERIFY(running.lock());
             QVERIFY(QFile::copy(running.fileName(), folder.filePath(lockName)));
         }
-        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-        const QByteArray temp = qgetenv("TMP");
-        const auto restore = qScopeGuard([&] {
-            qputenv("XDG_RUNTIME_DIR", runtime);
-            qputenv("TMP", temp);
-        });
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder.path()));
-        qputenv("TMP", QFile::encodeName(folder.path()));
+        const ScopedEnvironment lockFolders{{"XDG_RUNTIME_DIR", QFile::encodeName(folder.path())},
+                                            {"TMP", QFile::encodeName(folder.path())}};
 
         QtPlatform platform;
         QVERIFY(platform.acquireInstanceLock());

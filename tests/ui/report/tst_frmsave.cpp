@@ -7,6 +7,7 @@
 #include "support/Controls.h"
 #include "support/ExternalTool.h"
 #include "support/FakePlatform.h"
+#include "support/ScopedEnvironment.h"
 #include "ui/common/Twips.h"
 #include "ui/platform/QtPlatform.h"
 #include "ui/report/frmSave.h"
@@ -558,14 +559,9 @@ void TestFrmSave::saveDialogRefusesWhatCannotBeSaved()
 void TestFrmSave::saveDialogStartsWhereTheUserIs()
 {
     QTemporaryDir home;
-    const QByteArray oldHome = qgetenv("HOME");
-    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
-    const auto restore = qScopeGuard([&] {
-        qputenv("HOME", oldHome);
-        qputenv("XDG_CONFIG_HOME", oldConfig);
-    });
-    qputenv("HOME", QFile::encodeName(home.path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
+    const ScopedEnvironment homeFolders{
+        {"HOME", QFile::encodeName(home.path())},
+        {"XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config"))}};
     const QString here = QDir(home.path()).canonicalPath();
     const QString notes = here + "/Documents/notes";
 
@@ -709,8 +705,8 @@ void TestFrmSave::silentPrintServerIsGivenUp()
     QVERIFY(::bind(listener, reinterpret_cast<sockaddr*>(&address), size) == 0);
     QVERIFY(::listen(listener, 16) == 0); // the system accepts; nobody ever answers
     QVERIFY(::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size) == 0);
-    qputenv("CUPS_SERVER", "127.0.0.1:" + QByteArray::number(ntohs(address.sin_port)));
-    const auto unset = qScopeGuard([] { qunsetenv("CUPS_SERVER"); });
+    const ScopedEnvironment silentServer{
+        {"CUPS_SERVER", "127.0.0.1:" + QByteArray::number(ntohs(address.sin_port))}};
 
     QtPlatform platform;
     QString failure;
