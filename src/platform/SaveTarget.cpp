@@ -3,6 +3,7 @@
 #include "platform/SaveTarget.h"
 
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace qvz {
 
@@ -46,6 +47,25 @@ QString saveTargetRefusal(const QString& path)
         return QStringLiteral("It is not an ordinary file.");
     if (readOnly(target))
         return QStringLiteral("The file is read-only.");
+    return QString();
+}
+
+QString saveFileAtomically(const QString& path, const QByteArray& contents)
+{
+    // Refused before anything is written, whatever the save dialog found earlier.
+    const QString refusal = saveTargetRefusal(path);
+    if (!refusal.isEmpty())
+        return refusal;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(contents) != contents.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
     return QString();
 }
 

@@ -7,7 +7,6 @@
 
 #include <QColor>
 #include <QList>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -170,22 +169,7 @@ QByteArray documentToRtf(const QTextDocument& document)
 
 QString saveRtfFile(const QTextDocument& document, const QString& path)
 {
-    // Refused before anything is written, whatever the save dialog found earlier.
-    const QString refusal = saveTargetRefusal(path);
-    if (!refusal.isEmpty())
-        return refusal;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QByteArray rtf = documentToRtf(document);
-    if (file.write(rtf) != rtf.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return QString();
+    return saveFileAtomically(path, documentToRtf(document));
 }
 
 } // namespace qvz
