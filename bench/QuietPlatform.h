@@ -19,7 +19,7 @@ public:
     QString readSetting(const QString& key) override;
     bool saveSetting(const QString& key, const QString& value) override;
     bool acquireInstanceLock() override;
-    QString askSaveFileName(const SaveDialogRequest& request) override;
+    SaveDialogAnswer askSaveFileName(const SaveDialogRequest& request) override;
     std::unique_ptr<QPrinter> defaultPrinter(QString& failure) override;
     void endProcess(int status) override;
 };

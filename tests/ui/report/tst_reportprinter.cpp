@@ -5,10 +5,13 @@
 #include "report/ReportComposer.h"
 #include "report/ReportPalette.h"
 #include "support/ExternalTool.h"
+#include "support/FakePlatform.h"
 #include "ui/report/ReportPrinter.h"
 #include "ui/report/ReportView.h"
+#include "ui/report/modRTB.h"
 
 #include <QImage>
+#include <QLocale>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -55,6 +58,19 @@ int pixelsOfColour(const QImage& image, QRgb colour)
     return count;
 }
 
+// Rows that hold an unbroken dark line of at least the length: underlines, not letters.
+int linedRows(const QImage& image, int length)
+{
+    int rows = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        int run = 0;
+        for (int x = 0; x < image.width() && run < length; ++x)
+            run = qGray(image.pixel(x, y)) < 128 ? run + 1 : 0;
+        rows += run >= length;
+    }
+    return rows;
+}
+
 std::unique_ptr<QPrinter> pdfPrinter(const QString& path)
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -63,11 +79,37 @@ std::unique_ptr<QPrinter> pdfPrinter(const QString& path)
     return printer;
 }
 
+// The report printed to a PDF printer, or saved as a PDF in a locale's paper.
+QString printed(QTextEdit& view, const QString& locale, const QString& pdf)
+{
+    if (locale.isEmpty())
+        return printReport(view, *pdfPrinter(pdf)) ? pdf : QString();
+    QFile file(pdf);
+    const QByteArray bytes = reportPdf(view, QLocale(locale));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? pdf : QString();
+}
+
+void addDevices()
+{
+    QTest::addColumn<QString>("locale"); // of a PDF file; a printer when empty
+    QTest::addColumn<QString>("paper");  // as pdfinfo names it
+    QTest::newRow("printer") << ""
+                             << "";
+    QTest::newRow("PDF, en_US") << "en_US"
+                                << "612 x 792 pts (letter)";
+    QTest::newRow("PDF, de_DE") << "de_DE"
+                                << "595 x 842 pts (A4)";
+    QTest::newRow("PDF, en_GB") << "en_GB"
+                                << "595 x 842 pts (A4)";
+}
+
 struct ReportView {
+    FakePlatform platform;
     QTextEdit view;
 
     ReportView()
     {
+        wireReportLinks(platform, &view); // as the report window does
         setReportViewFont(view);
         fillReportView(view, composeReport(signProfile()));
     }
@@ -80,7 +122,9 @@ class TestReportPrinter : public QObject {
 
 private slots:
     void viewUsesTheReportFont();
+    void printsEveryPageOfTheWholeDocument_data() { addDevices(); }
     void printsEveryPageOfTheWholeDocument();
+    void printsWithTheViewsFormatting_data() { addDevices(); }
     void printsWithTheViewsFormatting();
 };
 
@@ -103,15 +147,15 @@ void TestReportPrinter::viewUsesTheReportFont()
 
 void TestReportPrinter::printsEveryPageOfTheWholeDocument()
 {
+    QFETCH(QString, locale);
     QTemporaryDir folder;
     ReportView report;
     QTextCursor end(report.view.document());
     end.movePosition(QTextCursor::End);
     end.insertText(QStringLiteral("A closing note typed by the reader."));
 
-    const QString pdf = folder.filePath("report.pdf");
-    const auto printer = pdfPrinter(pdf);
-    QVERIFY(printReport(report.view, *printer));
+    const QString pdf = printed(report.view, locale, folder.filePath("report.pdf"));
+    QVERIFY(!pdf.isEmpty());
 
     const QString printed = pdfText(pdf);
     QVERIFY(printed.startsWith("Libra Birth Dates: "));
@@ -121,10 +165,21 @@ void TestReportPrinter::printsEveryPageOfTheWholeDocument()
 
 void TestReportPrinter::printsWithTheViewsFormatting()
 {
+    QFETCH(QString, locale);
+    QFETCH(QString, paper);
     QTemporaryDir folder;
     ReportView report;
-    const QString pdf = folder.filePath("report.pdf");
-    QVERIFY(printReport(report.view, *pdfPrinter(pdf)));
+    // Addresses the reader typed: underlined, and each a link to the address it shows.
+    QTextCursor start(report.view.document());
+    start.insertText("See www.example.org/libra_(sign) or https://example.org/\u00e9t\u00e9\n");
+    const QString pdf = printed(report.view, locale, folder.filePath("report.pdf"));
+    QVERIFY(!pdf.isEmpty());
+    const QString info = QString::fromUtf8(runTool("pdfinfo", {pdf}));
+    QVERIFY2(info.contains(paper), qPrintable(info));
+    const QString links = QString::fromUtf8(runTool("pdfinfo", {"-url", pdf}));
+    for (const char* address :
+         {"http://www.example.org/libra_%28sign%29", "https://example.org/%C3%A9t%C3%A9"})
+        QVERIFY2(links.contains(QLatin1String(address) + '\n'), qPrintable(links));
 
     // The view's font in its regular and bold faces.
     const QString fonts = QString::fromUtf8(runTool("pdffonts", {pdf}));
@@ -139,6 +194,7 @@ void TestReportPrinter::printsWithTheViewsFormatting()
     for (QRgb colour : {reportPalette::kTitle, reportPalette::kHeading, reportPalette::kLabel,
                         reportPalette::kBody})
         QVERIFY(pixelsOfColour(page, colour) > 20);
+    QVERIFY(linedRows(page, page.width() / 20) > 0); // the addresses' underlines
 }
 
 QTEST_MAIN(TestReportPrinter)
