@@ -9,10 +9,12 @@
 #include "support/FakePlatform.h"
 #include "support/ScopedEnvironment.h"
 #include "ui/common/Twips.h"
+#include "ui/platform/PrinterQuery.h"
 #include "ui/platform/QtPlatform.h"
 #include "ui/report/frmSave.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -21,6 +23,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -59,6 +62,14 @@ QByteArray readAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What another reader makes of a saved report; nothing when it is not in that format.
+QString savedText(const QString& path, bool pdf)
+{
+    if (!readAll(path).startsWith(pdf ? "%PDF-" : "{\\rtf1"))
+        return QString();
+    return pdf ? pdfText(path) : rtfText(path);
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes)
@@ -115,7 +126,8 @@ struct ShownReport {
     QTextEdit* view() { return child<QTextEdit>(window, "RTB"); }
 };
 
-void checkFailureMessage(const FakePlatform& platform, const QWidget* owner, const QString& names)
+void checkFailureMessage(const FakePlatform& platform, const QWidget* owner, const QString& names,
+                         const QString& alternative = QString())
 {
     QCOMPARE(platform.messages.size(), 1);
     const MessageRequest& message = platform.messages.first();
@@ -123,6 +135,7 @@ void checkFailureMessage(const FakePlatform& platform, const QWidget* owner, con
     QCOMPARE(message.icon, MessageIcon::Critical);
     QCOMPARE(message.buttons, MessageButtons::Ok);
     QCOMPARE(message.owner, owner);
+    QCOMPARE(message.alternative, alternative);
     QVERIFY2(message.text.contains(names), qPrintable(message.text));
 }
 
@@ -141,13 +154,16 @@ private slots:
     void linkLabelsOpenTheirPagesOncePerClick();
     void offerAreaOpensTheCoBrandPage();
     void cancelWritesNothingAndSaysNothing();
-    void savesWhatTheViewHoldsAsRtf();
+    void savesWhatTheViewHolds_data();
+    void savesWhatTheViewHolds();
+    void saveDialogAddsTheExtensionAndAsksBeforeReplacing_data();
     void saveDialogAddsTheExtensionAndAsksBeforeReplacing();
     void saveDialogRefusesWhatCannotBeSaved();
     void saveDialogStartsWhereTheUserIs();
     void failedSaveSaysSoAndKeepsTheFile_data();
     void failedSaveSaysSoAndKeepsTheFile();
     void printWithoutPrinterSaysSo();
+    void printWithoutPrinterOffersPdf();
     void printWaitsUnderTheWaitCursorAndKeepsTheReport();
     void silentPrintServerIsGivenUp();
     void printIgnoresTheSelection();
@@ -383,27 +399,42 @@ void TestFrmSave::cancelWritesNothingAndSaysNothing()
     QCOMPARE(platform.calls, QStringList{"save dialog: Save Your Rashi Details"});
     const SaveDialogRequest& dialog = platform.saveDialogs.first();
     QCOMPARE(dialog.title, QString("Save Your Rashi Details"));
-    QCOMPARE(dialog.filter, QString("Rich Text Format (*.rtf)"));
-    QCOMPARE(dialog.defaultSuffix, QString("rtf"));
+    QCOMPARE(dialog.filters, (QStringList{"Rich Text Format (*.rtf)", "PDF (*.pdf)"}));
+    QCOMPARE(dialog.filter, 0);
     QCOMPARE(dialog.owner, &report.window);
     QVERIFY(platform.messages.isEmpty());
     QCOMPARE(report.view()->toHtml(), before);
 }
 
-void TestFrmSave::savesWhatTheViewHoldsAsRtf()
+// The typed suffix .rtf or .pdf, in any case, decides the format; else the chosen filter.
+void TestFrmSave::savesWhatTheViewHolds_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<bool>("pdf");
+    QTest::newRow("RTF") << "libra.rtf" << 0 << false;
+    QTest::newRow(".PDF, RTF filter") << "libra.PDF" << 0 << true;
+    QTest::newRow(".Rtf, PDF filter") << "libra.Rtf" << 1 << false;
+    QTest::newRow(".txt, PDF filter") << "libra.txt" << 1 << true;
+}
+
+void TestFrmSave::savesWhatTheViewHolds()
+{
+    QFETCH(QString, name);
+    QFETCH(int, filter);
+    QFETCH(bool, pdf);
     QTemporaryDir folder;
     FakePlatform platform;
     ShownReport report(platform);
     QTest::keyClicks(report.view(), QStringLiteral("Notes for Ann: "));
-    const QString path = folder.filePath("libra.rtf");
+    const QString path = folder.filePath(name);
     platform.saveFileNames << path;
+    platform.saveFilters << filter;
 
     click(child<QPushButton>(report.window, "cmdSave"));
 
     QVERIFY(platform.messages.isEmpty());
-    QVERIFY(readAll(path).startsWith("{\\rtf1"));
-    const QString text = rtfText(path);
+    const QString text = savedText(path, pdf);
     QVERIFY2(text.contains("Notes for Ann: Libra Birth Dates: "), qPrintable(text.left(300)));
     // The whole report, down to its last line.
     const QStringList famous = signProfile().famousPersonalities.split("\r\n");
@@ -412,36 +443,56 @@ void TestFrmSave::savesWhatTheViewHoldsAsRtf()
     QVERIFY(report.view()->toPlainText().startsWith("Notes for Ann: Libra"));
     QVERIFY(QFile::remove(path));
     platform.saveFileNames << path;
+    platform.saveFilters << filter;
     click(child<QPushButton>(report.window, "cmdSave"));
-    QVERIFY(rtfText(path).contains("Notes for Ann: Libra"));
+    QVERIFY(savedText(path, pdf).contains("Notes for Ann: Libra"));
+}
+
+void TestFrmSave::saveDialogAddsTheExtensionAndAsksBeforeReplacing_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("pdf"); // the PDF filter chosen before typing
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("RTF") << "my libra" << false << "my libra.rtf";
+    QTest::newRow("PDF") << "my libra" << true << "my libra.pdf";
+    QTest::newRow("another suffix") << "libra.txt" << true << "libra.txt";
 }
 
 // The real save dialog, as the user meets it.
 void TestFrmSave::saveDialogAddsTheExtensionAndAsksBeforeReplacing()
 {
+    QFETCH(QString, typed);
+    QFETCH(bool, pdf);
+    QFETCH(QString, saved);
     QTemporaryDir folder;
     QtPlatform platform;
     frmSave report(platform);
     report.show();
     QVERIFY(QTest::qWaitForWindowActive(&report));
-    const QString typed = folder.filePath("my libra");
-    const QString saved = typed + ".rtf";
+    saved = folder.filePath(saved);
 
     QString title;
     QStringList filters;
+    QString chosenFirst;
+    const auto choose = [&](QFileDialog* dialog) {
+        if (pdf)
+            QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        name->setText(folder.filePath(typed));
+        QTest::keyClick(name, Qt::Key_Return);
+    };
     whenOpen<QFileDialog>([&](QFileDialog* dialog) {
         title = dialog->windowTitle();
         filters = dialog->nameFilters();
-        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-        QVERIFY(name);
-        name->setText(typed);
-        QTest::keyClick(name, Qt::Key_Return);
+        chosenFirst = dialog->selectedNameFilter();
+        choose(dialog);
     });
     click(child<QPushButton>(report, "cmdSave"));
     QCOMPARE(title, QString("Save Your Rashi Details"));
-    QCOMPARE(filters, QStringList{"Rich Text Format (*.rtf)"});
-    QVERIFY(!QFile::exists(typed));
-    QVERIFY(rtfText(saved).contains("Libra Birth Dates: "));
+    QCOMPARE(filters, (QStringList{"Rich Text Format (*.rtf)", "PDF (*.pdf)"}));
+    QCOMPARE(chosenFirst, filters.first());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QFileInfo(saved).fileName()});
+    QVERIFY(savedText(saved, pdf).contains("Libra Birth Dates: "));
 
     // The same name again: the dialog asks first; "No" goes back to it, and Cancel there
     // leaves the file as it was.
@@ -457,9 +508,7 @@ void TestFrmSave::saveDialogAddsTheExtensionAndAsksBeforeReplacing()
                 again->reject();
             });
         });
-        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-        name->setText(typed);
-        QTest::keyClick(name, Qt::Key_Return);
+        choose(dialog);
     });
     click(child<QPushButton>(report, "cmdSave"));
     QVERIFY(asked);
@@ -613,9 +662,12 @@ void TestFrmSave::saveDialogStartsWhereTheUserIs()
 void TestFrmSave::failedSaveSaysSoAndKeepsTheFile_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("read-only file") << "read-only";
-    QTest::newRow("missing folder") << "missing";
-    QTest::newRow("full device") << "full";
+    QTest::addColumn<int>("filter");
+    QTest::newRow("read-only file") << "read-only" << 0;
+    QTest::newRow("missing folder") << "missing" << 0;
+    QTest::newRow("full device") << "full" << 0;
+    QTest::newRow("read-only file, PDF") << "read-only" << 1;
+    QTest::newRow("full device, PDF") << "full" << 1;
 }
 
 // The dialog refuses each of these when it is chosen; here the disk changed between the
@@ -623,11 +675,12 @@ void TestFrmSave::failedSaveSaysSoAndKeepsTheFile_data()
 void TestFrmSave::failedSaveSaysSoAndKeepsTheFile()
 {
     QFETCH(QString, kind);
+    QFETCH(int, filter);
     QTemporaryDir folder;
     const QByteArray old = "{\\rtf1 the report saved last time}";
     QString path;
     if (kind == "read-only") {
-        path = folder.filePath("old.rtf");
+        path = folder.filePath(filter ? "old.pdf" : "old.rtf");
         QVERIFY(writeFile(path, old));
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
     } else if (kind == "missing") {
@@ -643,6 +696,7 @@ void TestFrmSave::failedSaveSaysSoAndKeepsTheFile()
     FakePlatform platform;
     ShownReport report(platform);
     platform.saveFileNames << path;
+    platform.saveFilters << filter;
     click(child<QPushButton>(report.window, "cmdSave"));
 
     checkFailureMessage(platform, &report.window, path);
@@ -657,14 +711,43 @@ void TestFrmSave::failedSaveSaysSoAndKeepsTheFile()
         QVERIFY(!QFileInfo::exists(folder.filePath("no such folder")));
 }
 
+// The message offers the same pages as a PDF: OK closes it, "Save as PDF" saves them.
 void TestFrmSave::printWithoutPrinterSaysSo()
 {
+    QTemporaryDir folder;
     FakePlatform platform;
+    platform.messageAnswers << MessageAnswer::Ok << MessageAnswer::Alternative;
+    platform.saveFileNames << folder.filePath("libra");
     ShownReport report(platform);
     click(child<QPushButton>(report.window, "cmdPrint"));
 
     QCOMPARE(platform.calls.first(), QString("printer"));
-    checkFailureMessage(platform, &report.window, "printer");
+    checkFailureMessage(platform, &report.window, "no default printer",
+                        QStringLiteral("Save as &PDF\u2026"));
+    QCOMPARE(platform.calls.size(), 2);
+    click(child<QPushButton>(report.window, "cmdPrint"));
+    QCOMPARE(platform.saveDialogs.value(0).filter, 1);
+    QVERIFY(savedText(folder.filePath("libra"), true).contains("Libra Birth Dates: "));
+}
+
+// The real platform asks the print system, and its box offers the PDF filter's dialog.
+void TestFrmSave::printWithoutPrinterOffersPdf()
+{
+    if (!QPrinterInfo::defaultPrinterName().isEmpty())
+        QSKIP("a printer is set up here");
+    QtPlatform platform;
+    frmSave report(platform);
+    report.show();
+    QString chosen;
+    whenOpen<QMessageBox>([&chosen](QMessageBox* box) {
+        whenOpen<QFileDialog>([&chosen](QFileDialog* dialog) {
+            chosen = dialog->selectedNameFilter();
+            dialog->reject();
+        });
+        box->buttons().constLast()->click();
+    });
+    click(child<QPushButton>(report, "cmdPrint"));
+    QCOMPARE(chosen, QString("PDF (*.pdf)"));
 }
 
 // The wait cursor shows while the print system is asked, and is gone before a message; a
@@ -708,10 +791,21 @@ void TestFrmSave::silentPrintServerIsGivenUp()
     const ScopedEnvironment silentServer{
         {"CUPS_SERVER", "127.0.0.1:" + QByteArray::number(ntohs(address.sin_port))}};
 
+    // The bound ends the wait, not the print system, while the windows go on being served.
     QtPlatform platform;
+    platform.setPrinterWait(std::chrono::milliseconds(500));
+    int served = 0;
+    QTimer events;
+    connect(&events, &QTimer::timeout, [&served] { ++served; });
+    events.start(50);
+    QElapsedTimer waited;
+    waited.start();
     QString failure;
     QVERIFY(!platform.defaultPrinter(failure));
-    QVERIFY2(failure.contains(QLatin1String("did not answer")), qPrintable(failure));
+    QVERIFY2(waited.elapsed() >= 500 && waited.elapsed() < 5000, qPrintable(failure));
+    QVERIFY(served >= 5);
+    QVERIFY2(failure.contains(QLatin1String("did not answer within 0.5 seconds")),
+             qPrintable(failure));
 }
 
 void TestFrmSave::printIgnoresTheSelection()
@@ -755,5 +849,8 @@ void TestFrmSave::failedPrintJobSaysSo()
     checkFailureMessage(platform, &report.window, "printed");
 }
 
-QTEST_MAIN(TestFrmSave)
+// Print asks the print system in a child process of the program: here, of this test.
+QTEST_MAIN_WRAPPER(TestFrmSave,
+                   if (isPrinterQuery(argc, argv)) return answerPrinterQuery(argc, argv);
+                   QTEST_MAIN_SETUP())
 #include "tst_frmsave.moc"
