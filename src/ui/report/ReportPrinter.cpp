@@ -32,7 +32,6 @@ void copyLinks(const QTextDocument& from, QTextDocument& to)
          source = source.next(), target = target.next()) {
         QList<QTextLayout::FormatRange> links = source.layout()->formats();
         for (QTextLayout::FormatRange& link : links) {
-            link.format.setAnchor(true);
             // Written into the PDF as it is, so everything but plain ASCII is escaped.
             link.format.setAnchorHref(QString::fromLatin1(QUrl::toPercentEncoding(
                 webAddressToOpen(source.text().mid(link.start, link.length)),
