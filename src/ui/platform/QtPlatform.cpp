@@ -154,13 +154,16 @@ QString filterSuffix(const QString& filter)
     return QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter).captured(1);
 }
 
-// Offers the filters with one chosen. A name typed without a suffix gets the chosen
-// filter's, which Qt's dialogs follow as the user chooses another filter.
+// Offers the filters with one chosen; a name typed without a suffix gets the suffix of
+// the filter chosen when the dialog is answered.
 void offerFilters(QFileDialog& dialog, const QStringList& filters, int chosen)
 {
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.value(chosen));
     dialog.setDefaultSuffix(filterSuffix(filters.value(chosen)));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& filter) { dialog.setDefaultSuffix(filterSuffix(filter)); });
 }
 
 // Why no file can be written into the folder, in the system's words.

@@ -26,6 +26,7 @@
 #include <QKeyEvent>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QShortcut>
 #include <QTextEdit>
 
@@ -272,13 +273,15 @@ void frmSave::printWholeReport()
     RTB_->setTextCursor(cursor);
 
     // Asking the print system may take seconds; the message, if any, comes after the wait.
+    // The windows stay live while the print system is asked: one print at a time.
+    if (printing_)
+        return;
+    const QScopedValueRollback<bool> printing(printing_, true);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     bool noPrinter = false;
     const QString failure = printOnDefaultPrinter(noPrinter);
     QGuiApplication::restoreOverrideCursor();
-    // The window may have been closed, or the program quit, while the print system was
-    // asked: then there is nobody left to tell.
-    if (failure.isEmpty() || !isVisible())
+    if (failure.isEmpty())
         return;
     if (noPrinter)
         offerPdfInstead(failure);
@@ -291,6 +294,9 @@ QString frmSave::printOnDefaultPrinter(bool& noPrinter)
 {
     QString unanswered;
     const std::unique_ptr<QPrinter> printer = platform_.defaultPrinter(unanswered);
+    // Closed while the print system was asked: nothing to print and nobody to tell.
+    if (!isVisible())
+        return QString();
     if (!unanswered.isEmpty())
         return QStringLiteral("The report could not be printed: %1. The report is still here; "
                               "please try again later.")

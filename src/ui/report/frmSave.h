@@ -57,6 +57,7 @@ private:
 
     Platform& platform_;
     QTextEdit* RTB_ = nullptr;
+    bool printing_ = false;
 };
 
 } // namespace qvz
