@@ -46,7 +46,7 @@ SaveDialogAnswer QuietPlatform::askSaveFileName(const SaveDialogRequest&)
     return {};
 }
 
-std::unique_ptr<QPrinter> QuietPlatform::defaultPrinter(QString&)
+std::unique_ptr<QPrinter> QuietPlatform::defaultPrinter(QString&, QWidget*)
 {
     return nullptr;
 }

@@ -77,8 +77,10 @@ public:
     virtual SaveDialogAnswer askSaveFileName(const SaveDialogRequest& request) = 0;
 
     // The system's default printer, or null when there is none. When the print system
-    // could not be asked (it did not answer in time), failure says so.
-    virtual std::unique_ptr<QPrinter> defaultPrinter(QString& failure) = 0;
+    // could not be asked (it did not answer in time), failure says so. The windows stay
+    // live meanwhile; when the owner is closed, the question is given up on at once: null,
+    // and no failure.
+    virtual std::unique_ptr<QPrinter> defaultPrinter(QString& failure, QWidget* owner) = 0;
 
     // Ends the process with the given status. The real platform does not return.
     virtual void endProcess(int status) = 0;

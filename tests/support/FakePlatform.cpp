@@ -68,7 +68,7 @@ SaveDialogAnswer FakePlatform::askSaveFileName(const SaveDialogRequest& request)
     return {saveFileNames.isEmpty() ? QString() : saveFileNames.dequeue(), filter};
 }
 
-std::unique_ptr<QPrinter> FakePlatform::defaultPrinter(QString& failure)
+std::unique_ptr<QPrinter> FakePlatform::defaultPrinter(QString& failure, QWidget*)
 {
     calls << QStringLiteral("printer");
     failure = printerFailure;

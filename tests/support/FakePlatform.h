@@ -49,7 +49,7 @@ public:
     bool saveSetting(const QString& key, const QString& value) override;
     bool acquireInstanceLock() override;
     SaveDialogAnswer askSaveFileName(const SaveDialogRequest& request) override;
-    std::unique_ptr<QPrinter> defaultPrinter(QString& failure) override;
+    std::unique_ptr<QPrinter> defaultPrinter(QString& failure, QWidget* owner) override;
     void endProcess(int status) override;
 
     // The calls whose kind is the given one ("open", "message", ...).

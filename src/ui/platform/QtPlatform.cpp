@@ -20,6 +20,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QTimer>
@@ -166,6 +167,27 @@ void offerFilters(QFileDialog& dialog, const QStringList& filters, int chosen)
         [&dialog](const QString& filter) { dialog.setDefaultSuffix(filterSuffix(filter)); });
 }
 
+// Ends a wait when the window it is for is closed, before anything else can happen; the
+// code that waits then unwinds while that window still exists.
+class EndWhenHidden : public QObject {
+public:
+    EndWhenHidden(QWidget* window, QEventLoop& wait) : wait_(wait)
+    {
+        if (window)
+            window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide)
+            wait_.quit();
+        return false;
+    }
+
+private:
+    QEventLoop& wait_;
+};
+
 // Why no file can be written into the folder, in the system's words.
 QString writeFailure(const QString& folder)
 {
@@ -301,11 +323,16 @@ SaveDialogAnswer QtPlatform::askSaveFileName(const SaveDialogRequest& request)
 // for minutes, and neither Qt nor CUPS offers a shorter time-out. So a child process asks
 // it, while the windows go on being drawn and used; one that does not answer in time is
 // ended. The printer is then set up here, from the name the child found.
-std::unique_ptr<QPrinter> QtPlatform::defaultPrinter(QString& failure)
+std::unique_ptr<QPrinter> QtPlatform::defaultPrinter(QString& failure, QWidget* owner)
 {
     QProcess query;
     printerQuery_ = &query;
+    const auto endQuery = qScopeGuard([&query] {
+        query.kill();
+        query.waitForFinished();
+    });
     QEventLoop wait;
+    const EndWhenHidden closing(owner, wait);
     QObject::connect(&query, &QProcess::finished, &wait, &QEventLoop::quit);
     QObject::connect(&query, &QProcess::errorOccurred, &wait, &QEventLoop::quit);
     QTimer::singleShot(printerWait_, &wait, &QEventLoop::quit);
@@ -316,10 +343,12 @@ std::unique_ptr<QPrinter> QtPlatform::defaultPrinter(QString& failure)
         return nullptr;
     }
     wait.exec();
+    if (owner && !owner->isVisible())
+        return nullptr;
     if (query.state() != QProcess::NotRunning) {
         failure = QStringLiteral("the print system did not answer within %1 seconds")
                       .arg(std::chrono::duration<double>(printerWait_).count());
-        return nullptr; // the child is ended with its QProcess
+        return nullptr;
     }
     if (query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0) {
         failure = QStringLiteral("the print system could not be asked");

@@ -293,7 +293,7 @@ void frmSave::printWholeReport()
 QString frmSave::printOnDefaultPrinter(bool& noPrinter)
 {
     QString unanswered;
-    const std::unique_ptr<QPrinter> printer = platform_.defaultPrinter(unanswered);
+    const std::unique_ptr<QPrinter> printer = platform_.defaultPrinter(unanswered, this);
     // Closed while the print system was asked: nothing to print and nobody to tell.
     if (!isVisible())
         return QString();

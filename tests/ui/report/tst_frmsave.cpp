@@ -801,11 +801,21 @@ void TestFrmSave::silentPrintServerIsGivenUp()
     QElapsedTimer waited;
     waited.start();
     QString failure;
-    QVERIFY(!platform.defaultPrinter(failure));
+    QVERIFY(!platform.defaultPrinter(failure, nullptr));
     QVERIFY2(waited.elapsed() >= 500 && waited.elapsed() < 5000, qPrintable(failure));
     QVERIFY(served >= 5);
     QVERIFY2(failure.contains(QLatin1String("did not answer within 0.5 seconds")),
              qPrintable(failure));
+
+    // Closing the window that waits gives the question up at once, with nothing to say.
+    platform.setPrinterWait(std::chrono::minutes(1));
+    QWidget owner;
+    owner.show();
+    QTimer::singleShot(200, &owner, &QWidget::close);
+    waited.restart();
+    failure.clear();
+    QVERIFY(!platform.defaultPrinter(failure, &owner));
+    QVERIFY(waited.elapsed() < 5000 && failure.isEmpty());
 }
 
 void TestFrmSave::printIgnoresTheSelection()
