@@ -58,19 +58,6 @@ int pixelsOfColour(const QImage& image, QRgb colour)
     return count;
 }
 
-// Rows that hold an unbroken dark line of at least the length: underlines, not letters.
-int linedRows(const QImage& image, int length)
-{
-    int rows = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        int run = 0;
-        for (int x = 0; x < image.width() && run < length; ++x)
-            run = qGray(image.pixel(x, y)) < 128 ? run + 1 : 0;
-        rows += run >= length;
-    }
-    return rows;
-}
-
 std::unique_ptr<QPrinter> pdfPrinter(const QString& path)
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -93,14 +80,10 @@ void addDevices()
 {
     QTest::addColumn<QString>("locale"); // of a PDF file; a printer when empty
     QTest::addColumn<QString>("paper");  // as pdfinfo names it
-    QTest::newRow("printer") << ""
-                             << "";
-    QTest::newRow("PDF, en_US") << "en_US"
-                                << "612 x 792 pts (letter)";
-    QTest::newRow("PDF, de_DE") << "de_DE"
-                                << "595 x 842 pts (A4)";
-    QTest::newRow("PDF, en_GB") << "en_GB"
-                                << "595 x 842 pts (A4)";
+    QTest::newRow("printer") << QString() << QString();
+    QTest::newRow("PDF, en_US") << QString("en_US") << QString("612 x 792 pts (letter)");
+    QTest::newRow("PDF, de_DE") << QString("de_DE") << QString("595 x 842 pts (A4)");
+    QTest::newRow("PDF, en_GB") << QString("en_GB") << QString("595 x 842 pts (A4)");
 }
 
 struct ReportView {
@@ -169,7 +152,7 @@ void TestReportPrinter::printsWithTheViewsFormatting()
     QFETCH(QString, paper);
     QTemporaryDir folder;
     ReportView report;
-    // Addresses the reader typed: underlined, and each a link to the address it shows.
+    // Addresses the reader typed, each a link to the address it shows.
     QTextCursor start(report.view.document());
     start.insertText("See www.example.org/libra_(sign) or https://example.org/\u00e9t\u00e9\n");
     const QString pdf = printed(report.view, locale, folder.filePath("report.pdf"));
@@ -194,7 +177,6 @@ void TestReportPrinter::printsWithTheViewsFormatting()
     for (QRgb colour : {reportPalette::kTitle, reportPalette::kHeading, reportPalette::kLabel,
                         reportPalette::kBody})
         QVERIFY(pixelsOfColour(page, colour) > 20);
-    QVERIFY(linedRows(page, page.width() / 20) > 0); // the addresses' underlines
 }
 
 QTEST_MAIN(TestReportPrinter)
