@@ -338,11 +338,8 @@ std::unique_ptr<QPrinter> QtPlatform::defaultPrinter(QString& failure, QWidget* 
     QTimer::singleShot(printerWait_, &wait, &QEventLoop::quit);
     query.start(QCoreApplication::applicationFilePath(), printerQueryArguments(),
                 QIODevice::ReadOnly);
-    if (!query.waitForStarted()) {
-        failure = QStringLiteral("the print system could not be asked");
-        return nullptr;
-    }
-    wait.exec();
+    if (query.waitForStarted())
+        wait.exec();
     if (owner && !owner->isVisible())
         return nullptr;
     if (query.state() != QProcess::NotRunning) {
@@ -350,7 +347,7 @@ std::unique_ptr<QPrinter> QtPlatform::defaultPrinter(QString& failure, QWidget* 
                       .arg(std::chrono::duration<double>(printerWait_).count());
         return nullptr;
     }
-    if (query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0) {
+    if (query.error() != QProcess::UnknownError || query.exitCode() != 0) {
         failure = QStringLiteral("the print system could not be asked");
         return nullptr;
     }

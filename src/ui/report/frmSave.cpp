@@ -268,15 +268,15 @@ void frmSave::saveReport(const QString& path, ReportFormat format)
 // A selection would otherwise look as if only it were printed; the whole report always is.
 void frmSave::printWholeReport()
 {
+    // The windows stay live while the print system is asked: one print at a time.
+    if (printing_)
+        return;
+    const QScopedValueRollback<bool> printing(printing_, true);
     QTextCursor cursor = RTB_->textCursor();
     cursor.clearSelection();
     RTB_->setTextCursor(cursor);
 
     // Asking the print system may take seconds; the message, if any, comes after the wait.
-    // The windows stay live while the print system is asked: one print at a time.
-    if (printing_)
-        return;
-    const QScopedValueRollback<bool> printing(printing_, true);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     bool noPrinter = false;
     const QString failure = printOnDefaultPrinter(noPrinter);
