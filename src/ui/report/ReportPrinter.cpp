@@ -32,7 +32,8 @@ void copyLinks(const QTextDocument& from, QTextDocument& to)
          source = source.next(), target = target.next()) {
         QList<QTextLayout::FormatRange> links = source.layout()->formats();
         for (QTextLayout::FormatRange& link : links) {
-            // Written into the PDF as it is, so everything but plain ASCII is escaped.
+            // A PDF keeps a link's address as ASCII text in brackets: everything else, and
+            // the brackets themselves, are percent-encoded.
             link.format.setAnchorHref(QString::fromLatin1(QUrl::toPercentEncoding(
                 webAddressToOpen(source.text().mid(link.start, link.length)),
                 "!#$&'*+,/:;=?@[]~%")));
