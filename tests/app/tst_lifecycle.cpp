@@ -308,6 +308,12 @@ private slots:
         QCOMPARE(catcher.urls.size(), 1);
         QCOMPARE(catcher.urls.constFirst().toString(QUrl::FullyEncoded),
                  linkAddress(LinkTarget::DonatePage));
+
+        // Nothing on PATH opens it (no xdg-open), and there is no BROWSER.
+        const QTemporaryDir nothing;
+        const ScopedEnvironment noBrowser{{"PATH", QFile::encodeName(nothing.path())},
+                                          {"BROWSER", ""}};
+        QVERIFY(!platform.openAddress(linkAddress(LinkTarget::DonatePage)));
     }
 };
 

@@ -208,9 +208,9 @@ MessageAnswer QtPlatform::showMessage(const MessageRequest& request)
     return MessageAnswer::Ok;
 }
 
-void QtPlatform::openAddress(const QString& address)
+bool QtPlatform::openAddress(const QString& address)
 {
-    QDesktopServices::openUrl(QUrl(address));
+    return QDesktopServices::openUrl(QUrl(address));
 }
 
 QDate QtPlatform::today() const
