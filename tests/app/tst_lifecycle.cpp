@@ -22,6 +22,9 @@
 #include <QUrl>
 #include <QtTest>
 #include <cmath>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 using namespace qvz;
 
@@ -256,6 +259,10 @@ private slots:
         QString problem;
         QVERIFY(!takeInstanceLock(second, problem));
         QVERIFY(problem.isEmpty());
+#ifdef Q_OS_UNIX // root may give the lock file to another user, whose file guards nothing here
+        if (::geteuid() == 0 && ::chown(QFile::encodeName(held.fileName()), 54321, 54321) == 0)
+            QVERIFY(takeInstanceLock(second, problem) && problem.contains("another user's"));
+#endif
 
         QFile plain(folder.filePath(QStringLiteral("plain")));
         QVERIFY(plain.open(QIODevice::WriteOnly));
@@ -267,6 +274,17 @@ private slots:
 #ifndef Q_OS_WIN // the system's words, which Windows (and Wine) choose otherwise
         QVERIFY2(problem.contains(QLatin1String("Not a directory")), qPrintable(problem));
 #endif
+
+        // Without a runtime folder (a file in its place), a lock under the shared name, an older
+        // copy's or another user's, refuses nothing, and this user's own lock still counts.
+        const ScopedEnvironment noRuntime{{"XDG_RUNTIME_DIR", ""},
+                                          {"TMPDIR", QFile::encodeName(folder.path())}};
+        const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        QVERIFY(QDir().rmdir(runtime) && QFile(runtime).open(QIODevice::WriteOnly));
+        QLockFile shared(folder.filePath(settingsApplicationName() + QStringLiteral(".lock")));
+        QVERIFY(shared.tryLock(0));
+        QtPlatform first, again;
+        QVERIFY(first.acquireInstanceLock() && !again.acquireInstanceLock());
     }
 
     void exitClosesEveryWindowAndEnds()
