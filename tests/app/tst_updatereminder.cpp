@@ -89,22 +89,19 @@ void tst_UpdateReminder::remindsOnlyBeyondFourteenDays_data()
     QTest::addColumn<QDate>("today");
     QTest::addColumn<int>("storedOffset");
     QTest::addColumn<bool>("reminds");
-    QTest::addColumn<QString>("firstLocale");  // of the run that stored it; none: an older copy
-    QTest::addColumn<QString>("secondLocale"); // none: the system's
+    QTest::addColumn<QString>(
+        "locales"); // of two runs; none: the system's, on an older copy's file
 
     for (const int offset : {-400, -15, -14, -1, 0, 1, 14, 15, 400}) {
         const bool reminds = qAbs(offset) > 14;
-        QTest::addRow("%+d days", offset)
-            << QDate(2026, 12, 8) << offset << reminds << QString() << QString();
+        QTest::addRow("%+d days", offset) << QDate(2026, 12, 8) << offset << reminds << QString();
         // Across the turn of a century, where a two-digit year changes its hundreds.
         QTest::addRow("%+d days, today 2100-01-05", offset)
-            << QDate(2100, 1, 5) << offset << reminds << QString() << QString();
+            << QDate(2100, 1, 5) << offset << reminds << QString();
         // The short date alone reads as another day there, or as none.
-        const char* runs[] = {"en_US", "hi_IN", "en_US", "de_DE",
-                              "ja_JP", "ar_EG", "ar_EG", "en_US"};
-        for (const char** run = runs; run != std::end(runs); run += 2)
-            QTest::addRow("%+d days, %s then %s", offset, run[0], run[1])
-                << QDate(2026, 12, 8) << offset << reminds << run[0] << run[1];
+        for (const char* locales : {"en_US hi_IN", "en_US de_DE", "ja_JP ar_EG", "ar_EG en_US"})
+            QTest::addRow("%+d days, %s", offset, locales)
+                << QDate(2026, 12, 8) << offset << reminds << QString::fromLatin1(locales);
     }
 }
 
@@ -113,19 +110,19 @@ void tst_UpdateReminder::remindsOnlyBeyondFourteenDays()
     QFETCH(QDate, today);
     QFETCH(int, storedOffset);
     QFETCH(bool, reminds);
-    QFETCH(QString, firstLocale);
-    QFETCH(QString, secondLocale);
+    QFETCH(QString, locales);
+    const QStringList runs = locales.split(QLatin1Char(' '));
     FakePlatform platform;
     platform.currentDate = today.addDays(storedOffset);
-    if (firstLocale.isEmpty())
+    if (locales.isEmpty())
         platform.settings.insert(kKey, systemText(platform.currentDate));
     else
-        runUpdateReminder(platform, QLocale(firstLocale));
+        runUpdateReminder(platform, QLocale(runs.first()));
     const QString stored = platform.settings.value(kKey);
     platform.calls.clear();
     platform.currentDate = today;
     platform.messageAnswers.enqueue(MessageAnswer::No);
-    const QLocale second = secondLocale.isEmpty() ? QLocale::system() : QLocale(secondLocale);
+    const QLocale second = locales.isEmpty() ? QLocale::system() : QLocale(runs.last());
 
     runUpdateReminder(platform, second);
 

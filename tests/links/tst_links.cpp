@@ -46,12 +46,6 @@ private slots:
         openLink(platform, target);
         QCOMPARE(platform.openedAddresses, QStringList({expected, expected}));
         QCOMPARE(platform.calls.size(), 2);
-
-        platform.browserStarts = false;
-        openLink(platform, target);
-        QCOMPARE(platform.calls.last(), "message: No web browser could be started to open this "
-                                        "address:\r\n" +
-                                            expected);
     }
 
     void aCallersAddressPassesUnchanged()
@@ -60,14 +54,15 @@ private slots:
         const QString address = QStringLiteral("http://example.org/a b?x=1&y=%41#frag");
         openLink(platform, address);
         QCOMPARE(platform.openedAddresses, QStringList{address});
-
-        // Handed on whole, and shown shortened; 200 KB would make a box of many screens.
+        // Where no browser starts it is handed on whole, and shown shortened in a critical box.
         platform.browserStarts = false;
         openLink(platform, address + QString(100000, QChar(0xD83D)));
         QCOMPARE(platform.openedAddresses.last().size(), address.size() + 100000);
-        QVERIFY(platform.messages.constFirst().text.contains(address));
-        QVERIFY(platform.messages.constFirst().text.size() < 300);
-        QCOMPARE(platform.messages.constFirst().icon, MessageIcon::Critical);
+        const MessageRequest shown = platform.messages.value(0);
+        QVERIFY(shown.text.startsWith("No web browser could be started to open this address:\r\n" +
+                                      address) &&
+                shown.text.size() < 300);
+        QCOMPARE(shown.icon, MessageIcon::Critical);
     }
 };
 
