@@ -41,7 +41,7 @@ bool isMissing(const QString& value, const char* placeholder)
 constexpr qsizetype kLongestField = 32767;
 
 // The name of the first field longer than that, or an empty string.
-QString longestField(const ReferralRequest& request)
+QString tooLongField(const ReferralRequest& request)
 {
     const std::pair<const QString*, const char*> fields[] = {
         {&request.senderName, "Your Name"},
@@ -135,7 +135,7 @@ void submitReferral(Platform& platform, QWidget* owner)
         showReferralMessage(platform, QStringLiteral("Please Enter Your Friend's Name"), owner);
         return;
     }
-    const QString tooLong = longestField(request);
+    const QString tooLong = tooLongField(request);
     if (!tooLong.isEmpty()) {
         showReferralMessage(
             platform, tooLong + QStringLiteral(" Cannot Be Longer Than 32,767 Characters"), owner);
