@@ -44,8 +44,9 @@ public:
 
     virtual MessageAnswer showMessage(const MessageRequest& request) = 0;
 
-    // Hands an address to the desktop's browser; fire and forget.
-    virtual void openAddress(const QString& address) = 0;
+    // Hands an address to the desktop's browser without waiting for it. False when the
+    // desktop could not hand it on: no program to open it, or an address too long to pass.
+    virtual bool openAddress(const QString& address) = 0;
 
     virtual QDate today() const = 0;
 

@@ -24,6 +24,10 @@
 #include <future>
 #include <thread>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace qvz {
 
 namespace {
@@ -68,9 +72,28 @@ QString instanceLockPath()
 #else
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
 #endif
-    if (folder.isEmpty())
+    QString name = settingsApplicationName();
+    // Without a runtime folder of the user's own (anybody may create /tmp/runtime-<user>
+    // first), the shared temporary folder holds the lock, under a name of this user's.
+    if (folder.isEmpty()) {
         folder = QDir::tempPath();
-    return QDir(folder).filePath(settingsApplicationName() + QLatin1String(".lock"));
+#ifdef Q_OS_UNIX
+        name += QLatin1Char('-') + QString::number(::geteuid());
+#endif
+    }
+    return QDir(folder).filePath(name + QLatin1String(".lock"));
+}
+
+// Another user may have put a file where this user's lock belongs; it guards nothing.
+bool ownedByAnotherUser(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    const QFileInfo info(path);
+    return info.exists() && info.ownerId() != ::geteuid();
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
 }
 
 // Says why a chosen path cannot be saved to, if it cannot; true when it was refused.
@@ -176,7 +199,9 @@ bool takeInstanceLock(QLockFile& lock, QString& problem)
     qint64 pid = 0;
     QString host;
     QString application;
-    if (lock.error() == QLockFile::LockFailedError && lock.getLockInfo(&pid, &host, &application)) {
+    const bool anotherUsers = ownedByAnotherUser(lock.fileName());
+    if (lock.error() == QLockFile::LockFailedError && !anotherUsers &&
+        lock.getLockInfo(&pid, &host, &application)) {
         // A lock that names this very process is no other copy's: it was left by an earlier
         // run whose process id has come round again. Every first process of a fresh Wine
         // gets the same id, and Windows reuses ids too; QLockFile then sees its owner alive.
@@ -185,9 +210,9 @@ bool takeInstanceLock(QLockFile& lock, QString& problem)
                lock.tryLock(0);
     }
     const QString folder = QFileInfo(lock.fileName()).absolutePath();
-    const QString reason = lock.error() == QLockFile::LockFailedError
-                               ? QStringLiteral("the lock file there cannot be read")
-                               : writeFailure(folder);
+    const QString reason = lock.error() != QLockFile::LockFailedError ? writeFailure(folder)
+                           : anotherUsers ? QStringLiteral("the lock file there is another user's")
+                                          : QStringLiteral("the lock file there cannot be read");
     problem = QStringLiteral("The single-instance check was skipped: no lock can be taken in "
                              "\"%1\": %2.")
                   .arg(QDir::toNativeSeparators(folder), reason);
@@ -208,9 +233,9 @@ MessageAnswer QtPlatform::showMessage(const MessageRequest& request)
     return MessageAnswer::Ok;
 }
 
-void QtPlatform::openAddress(const QString& address)
+bool QtPlatform::openAddress(const QString& address)
 {
-    QDesktopServices::openUrl(QUrl(address));
+    return QDesktopServices::openUrl(QUrl(address));
 }
 
 QDate QtPlatform::today() const

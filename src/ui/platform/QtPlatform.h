@@ -20,7 +20,7 @@ bool takeInstanceLock(QLockFile& lock, QString& problem);
 class QtPlatform : public Platform {
 public:
     MessageAnswer showMessage(const MessageRequest& request) override;
-    void openAddress(const QString& address) override;
+    bool openAddress(const QString& address) override;
     QDate today() const override;
     void seedRandomFromClock() override;
     float nextRandom() override;
