@@ -26,9 +26,10 @@ struct MessageRequest {
 };
 
 // A modal save dialog that asks before overwriting. It opens in the folder last saved to
-// in this run, the first time in the user's documents. It refuses, saying why, a path
-// that saveTargetRefusal refuses (a missing folder, a read-only file, a device), and the
-// user chooses again in that folder, or the nearest one that exists, with the typed name.
+// in this run, the first time in the user's documents. The file chosen is exactly the name
+// typed. It refuses, saying why, a path that saveTargetRefusal refuses (a character the
+// system forbids in names, a missing folder, a read-only file, a device), and the user
+// chooses again in that folder, or the nearest one that exists, with the typed name.
 struct SaveDialogRequest {
     QString title;
     QString filter;

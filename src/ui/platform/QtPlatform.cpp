@@ -5,13 +5,12 @@
 
 #include "platform/SaveTarget.h"
 #include "platform/SettingsStore.h"
+#include "ui/platform/SaveFileDialog.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -96,54 +95,6 @@ bool ownedByAnotherUser(const QString& path)
 #endif
 }
 
-// Says why a chosen path cannot be saved to, if it cannot; true when it was refused.
-bool refuseSaveTarget(QWidget* owner, const QString& title, const QString& path)
-{
-    const QString reason = saveTargetRefusal(path);
-    if (reason.isEmpty())
-        return false;
-    QMessageBox::warning(owner, title,
-                         displayText(QStringLiteral("The file cannot be saved as \"%1\".\n\n%2\n\n"
-                                                    "Please choose another name or folder.")
-                                         .arg(QDir::toNativeSeparators(path), reason)));
-    return true;
-}
-
-// Qt's own dialog refuses such a choice and stays open. No Q_OBJECT: a subclass with a
-// meta-object of its own would never get the platform's native dialog.
-class SaveFileDialog : public QFileDialog {
-public:
-    using QFileDialog::QFileDialog;
-
-    void accept() override
-    {
-        if (layout() && enterTypedFolder())
-            return;
-        const QString path = selectedFiles().value(0);
-        // A native dialog (it has no layout) has already closed: askSaveFileName checks
-        // its choice. A folder is entered, not refused.
-        if (layout() && !QFileInfo(path).isDir() && refuseSaveTarget(this, windowTitle(), path))
-            return;
-        QFileDialog::accept();
-    }
-
-private:
-    // Qt looks for a typed name's folder in the working folder, not the one shown, and
-    // otherwise takes the name for a file: a folder's name typed here is entered.
-    bool enterTypedFolder()
-    {
-        auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        if (!name || name->text().isEmpty())
-            return false;
-        const QFileInfo folder(directory().absoluteFilePath(name->text()));
-        if (!folder.isDir())
-            return false;
-        setDirectory(folder.absoluteFilePath());
-        name->clear();
-        return true;
-    }
-};
-
 // Where the first save dialog of a run opens.
 QString documentsFolder()
 {
@@ -187,6 +138,18 @@ QString writeFailure(const QString& folder)
 }
 
 } // namespace
+
+bool refuseSaveTarget(QWidget* owner, const QString& title, const QString& path)
+{
+    const QString reason = saveTargetRefusal(path);
+    if (reason.isEmpty())
+        return false;
+    QMessageBox::warning(owner, title,
+                         displayText(QStringLiteral("The file cannot be saved as \"%1\".\n\n%2\n\n"
+                                                    "Please choose another name or folder.")
+                                         .arg(QDir::toNativeSeparators(path), reason)));
+    return true;
+}
 
 // Only a live copy holding the lock refuses a start. A lock left by a killed process is
 // taken over; a lock that cannot be taken at all leaves nothing to protect, and the
@@ -289,9 +252,9 @@ QString QtPlatform::askSaveFileName(const SaveDialogRequest& request)
         dialog.setNameFilter(request.filter);
         dialog.setDefaultSuffix(request.defaultSuffix);
         dialog.selectFile(name);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        if (dialog.exec() != QDialog::Accepted || dialog.chosenFile().isEmpty())
             return QString();
-        const QString path = dialog.selectedFiles().constFirst();
+        const QString path = dialog.chosenFile();
         if (!refuseSaveTarget(request.owner, request.title, path)) {
             lastSaveFolder_ = QFileInfo(path).absolutePath();
             return path;
