@@ -12,11 +12,12 @@ class QWidget;
 
 namespace qvz {
 
-enum class MessageIcon { Information, Critical };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageIcon { Information, Warning, Critical };
+enum class MessageButtons { Ok, YesNo, SaveDiscardCancel };
+enum class MessageAnswer { Ok, Yes, No, Save, Discard, Cancel };
 
-// A modal message box. With YesNo, Yes is the default button.
+// A modal message box. With YesNo, Yes is the default button; with SaveDiscardCancel,
+// Save is, and Esc or the box's close box answer Cancel.
 struct MessageRequest {
     QString caption;
     QString text;

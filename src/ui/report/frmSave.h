@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QCloseEvent;
 class QGroupBox;
 class QKeyEvent;
 class QPushButton;
@@ -29,6 +30,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -46,7 +48,9 @@ private:
     void lblFullBrand_Click();
     void lblCobrand_Click();
 
-    void saveReport(const QString& path);
+    bool keepOpenForChanges();
+    bool saveReportAs();
+    bool saveReport(const QString& path);
     void printWholeReport();
     QString printOnDefaultPrinter();
     void showFailure(const QString& text);
