@@ -107,6 +107,11 @@ frmSave::frmSave(Platform& platform, QWidget* parent) : QDialog(parent), platfor
     loadReport();
 }
 
+frmSave::~frmSave()
+{
+    releaseWindowDrawings();
+}
+
 void frmSave::setUpWindow()
 {
     setObjectName(QStringLiteral("frmSave"));

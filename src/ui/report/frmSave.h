@@ -24,6 +24,7 @@ class frmSave : public QDialog {
 
 public:
     explicit frmSave(Platform& platform, QWidget* parent = nullptr);
+    ~frmSave() override;
 
     // The report view, RTB.
     QTextEdit* view() const { return RTB_; }
