@@ -18,6 +18,9 @@ int runBaseline(int argc, char* argv[]);
 // Timings of the report window, RTF writing and printing inside one process.
 int runInProcess(int argc, char* argv[], int repetitions);
 
+// The memory each opening of the report and about windows keeps, after a few to settle.
+int runOpenings(int argc, char* argv[], int openings);
+
 // Typing into the report window after pasting notes of several sizes.
 int runTyping(int argc, char* argv[]);
 

@@ -12,6 +12,7 @@ namespace {
 const char* const kUsage = "usage: qvz-bench startup [--settings FOLDER]\n"
                            "       qvz-bench baseline\n"
                            "       qvz-bench inprocess [--reps N]\n"
+                           "       qvz-bench openings [--reps N]\n"
                            "       qvz-bench typing [--chars N [--one-paragraph]]\n"
                            "       qvz-bench compare [--pairs N] [--reps N]\n"
                            "Run with QT_QPA_PLATFORM=offscreen.\n";
@@ -49,6 +50,8 @@ int main(int argc, char* argv[])
         return runBaseline(argc, argv);
     if (std::strcmp(mode, "inprocess") == 0)
         return runInProcess(argc, argv, reps);
+    if (std::strcmp(mode, "openings") == 0)
+        return runOpenings(argc, argv, positive(optionValue(argc, argv, "--reps", "1000")));
     if (std::strcmp(mode, "typing") == 0)
         return runTyping(argc, argv);
     if (std::strcmp(mode, "compare") == 0)

@@ -13,11 +13,12 @@ class QWidget;
 
 namespace qvz {
 
-enum class MessageIcon { Information, Critical };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No, Alternative };
+enum class MessageIcon { Information, Warning, Critical };
+enum class MessageButtons { Ok, YesNo, SaveDiscardCancel };
+enum class MessageAnswer { Ok, Yes, No, Save, Discard, Cancel, Alternative };
 
-// A modal message box. With YesNo, Yes is the default button. An OK box may offer one
+// A modal message box. With YesNo, Yes is the default button; with SaveDiscardCancel,
+// Save is, and Esc or the box's close box answer Cancel. An OK box may offer one
 // alternative beside OK, answered as Alternative; OK stays the default and Esc's answer.
 struct MessageRequest {
     QString caption;

@@ -15,7 +15,14 @@ MessageAnswer FakePlatform::showMessage(const MessageRequest& request)
         onMessage(request);
     if (!messageAnswers.isEmpty())
         return messageAnswers.dequeue();
-    return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    switch (request.buttons) {
+    case MessageButtons::YesNo:
+        return MessageAnswer::Yes;
+    case MessageButtons::SaveDiscardCancel:
+        return MessageAnswer::Save;
+    default:
+        return MessageAnswer::Ok;
+    }
 }
 
 bool FakePlatform::openAddress(const QString& address)

@@ -25,7 +25,7 @@ public:
     QList<int> exitStatuses;
 
     // The script.
-    QQueue<MessageAnswer> messageAnswers; // Ok, or Yes for Yes/No boxes, when empty
+    QQueue<MessageAnswer> messageAnswers; // when empty, the default button: Ok, Yes or Save
     // The names the save dialog hands back, as if past its own refusals (the disk may
     // change before the write); empty name (Cancel) when empty.
     QQueue<QString> saveFileNames;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/common/ProgramPalette.h"
 
+#include <QPixmapCache>
 #include <QWidget>
 
 namespace qvz {
@@ -78,6 +79,11 @@ QPalette programPalette()
 void applyProgramPalette(QWidget& window)
 {
     window.setPalette(programPalette());
+}
+
+void releaseWindowDrawings()
+{
+    QPixmapCache::clear();
 }
 
 } // namespace qvz

@@ -16,4 +16,10 @@ QPalette programPalette();
 // before its controls are added, so that they start from these colours.
 void applyProgramPalette(QWidget& window);
 
+// The style caches its drawings of buttons, frames and scroll bars under the palette of
+// their window, and a window given its own palette never shares it with a later one: a
+// destroyed window's drawings are never used again. Qt would keep them until its cache is
+// full (10 MiB), and their names for good; a window that opens often lets them go.
+void releaseWindowDrawings();
+
 } // namespace qvz

@@ -81,6 +81,11 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     addRule();
 }
 
+frmAbout::~frmAbout()
+{
+    releaseWindowDrawings();
+}
+
 void frmAbout::setUpWindow()
 {
     setObjectName(QStringLiteral("frmAbout"));

@@ -40,7 +40,48 @@ namespace {
 
 QMessageBox::Icon toQtIcon(MessageIcon icon)
 {
-    return icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information;
+    switch (icon) {
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    default:
+        return QMessageBox::Information;
+    }
+}
+
+void setButtons(QMessageBox& box, MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    case MessageButtons::SaveDiscardCancel:
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Save);
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+}
+
+MessageAnswer toAnswer(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Save:
+        return MessageAnswer::Save;
+    case QMessageBox::Discard:
+        return MessageAnswer::Discard;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        return MessageAnswer::Ok;
+    }
 }
 
 // A box wraps its text between words only; a longer word, such as a long path, gets
@@ -221,20 +262,17 @@ MessageAnswer QtPlatform::showMessage(const MessageRequest& request)
 {
     QMessageBox box(toQtIcon(request.icon), request.caption, displayText(request.text),
                     QMessageBox::NoButton, request.owner);
-    if (request.buttons == MessageButtons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
-    }
-    box.setStandardButtons(QMessageBox::Ok);
+    setButtons(box, request.buttons);
     QPushButton* alternative = request.alternative.isEmpty()
                                    ? nullptr
                                    : box.addButton(request.alternative, QMessageBox::AcceptRole);
-    box.setDefaultButton(QMessageBox::Ok);
-    box.setEscapeButton(QMessageBox::Ok);
-    box.exec();
+    if (alternative) {
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+    }
+    const int button = box.exec();
     return alternative && box.clickedButton() == alternative ? MessageAnswer::Alternative
-                                                             : MessageAnswer::Ok;
+                                                             : toAnswer(button);
 }
 
 bool QtPlatform::openAddress(const QString& address)

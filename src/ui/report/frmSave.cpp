@@ -20,6 +20,7 @@
 #include "ui/report/ReportView.h"
 #include "ui/report/modRTB.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -107,6 +108,11 @@ frmSave::frmSave(Platform& platform, QWidget* parent) : QDialog(parent), platfor
     loadReport();
 }
 
+frmSave::~frmSave()
+{
+    releaseWindowDrawings();
+}
+
 void frmSave::setUpWindow()
 {
     setObjectName(QStringLiteral("frmSave"));
@@ -187,6 +193,7 @@ void frmSave::loadReport()
     RTB_->setUndoRedoEnabled(false);
     fillReportView(*RTB_, composeReport(signProfile()));
     RTB_->setUndoRedoEnabled(true);
+    RTB_->document()->setModified(false);
     RTB_->moveCursor(QTextCursor::Start);
 }
 
@@ -203,6 +210,36 @@ void frmSave::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+// Every way of closing the window ends here: its close box, the desktop's close, Ctrl+W.
+void frmSave::closeEvent(QCloseEvent* event)
+{
+    if (keepOpenForChanges())
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}
+
+// A report changed since it was composed or last saved is not closed away unasked: true
+// when the user keeps it open, by Cancel or by a Save that did not save. Undoing every
+// edit brings the report back to where it needs no question.
+bool frmSave::keepOpenForChanges()
+{
+    if (!isVisible() || !RTB_->document()->isModified())
+        return false;
+    switch (
+        platform_.showMessage({applicationTitle(),
+                               QStringLiteral("The report has been changed.\r\n\r\n"
+                                              "Do you want to save your changes?"),
+                               MessageIcon::Warning, MessageButtons::SaveDiscardCancel, this})) {
+    case MessageAnswer::Save:
+        return !saveAs(ReportFormat::Rtf);
+    case MessageAnswer::Discard:
+        return false;
+    default:
+        return true;
+    }
 }
 
 bool frmSave::eventFilter(QObject* watched, QEvent* event)
@@ -247,22 +284,28 @@ void frmSave::lblCobrand_Click()
     openLink(platform_, LinkTarget::CoBrandPage);
 }
 
-void frmSave::saveAs(ReportFormat offeredFirst)
+// True when the report was written; Cancel in the dialog is no failure, but no save.
+bool frmSave::saveAs(ReportFormat offeredFirst)
 {
     const SaveDialogAnswer answer = platform_.askSaveFileName(
         {QStringLiteral("Save Your Rashi Details"), reportFilters(), int(offeredFirst), this});
     // An empty answer is the user's Cancel: nothing to do and nothing to say.
-    if (!answer.path.isEmpty())
-        saveReport(answer.path, reportFormatFor(answer.path, answer.filter));
+    return !answer.path.isEmpty() &&
+           saveReport(answer.path, reportFormatFor(answer.path, answer.filter));
 }
 
-void frmSave::saveReport(const QString& path, ReportFormat format)
+// Once written, the report is as saved: closing it asks nothing until it is edited again.
+bool frmSave::saveReport(const QString& path, ReportFormat format)
 {
     const QString reason = format == ReportFormat::Pdf ? savePdfFile(*RTB_, path)
                                                        : saveRtfFile(*RTB_->document(), path);
-    if (!reason.isEmpty())
-        showFailure(QStringLiteral("The report could not be saved as \"%1\".\r\n\r\n%2")
-                        .arg(QDir::toNativeSeparators(path), reason));
+    if (reason.isEmpty()) {
+        RTB_->document()->setModified(false);
+        return true;
+    }
+    showFailure(QStringLiteral("The report could not be saved as \"%1\".\r\n\r\n%2")
+                    .arg(QDir::toNativeSeparators(path), reason));
+    return false;
 }
 
 // A selection would otherwise look as if only it were printed; the whole report always is.

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 
+class QCloseEvent;
 class QGroupBox;
 class QKeyEvent;
 class QPushButton;
@@ -25,12 +26,14 @@ class frmSave : public QDialog {
 
 public:
     explicit frmSave(Platform& platform, QWidget* parent = nullptr);
+    ~frmSave() override;
 
     // The report view, RTB.
     QTextEdit* view() const { return RTB_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -48,8 +51,9 @@ private:
     void lblFullBrand_Click();
     void lblCobrand_Click();
 
-    void saveAs(ReportFormat offeredFirst);
-    void saveReport(const QString& path, ReportFormat format);
+    bool keepOpenForChanges();
+    bool saveAs(ReportFormat offeredFirst);
+    bool saveReport(const QString& path, ReportFormat format);
     void printWholeReport();
     QString printOnDefaultPrinter(bool& noPrinter);
     void offerPdfInstead(const QString& text);

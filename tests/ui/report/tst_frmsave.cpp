@@ -32,6 +32,7 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 #include <arpa/inet.h>
 #include <functional>
@@ -172,6 +173,8 @@ private slots:
     void tabOrderAndAccessKeys();
     void escKeepsTheNoteAndOnlyTheFocusedButtonTakesEnter();
     void undoCtrlTabAndCtrlWInTheReport();
+    void closingAsksOnlyAboutUnsavedChanges_data();
+    void closingAsksOnlyAboutUnsavedChanges();
     void linkLabelsOpenTheirPagesOncePerClick();
     void offerAreaOpensTheCoBrandPage();
     void cancelWritesNothingAndSaysNothing();
@@ -364,6 +367,68 @@ void TestFrmSave::undoCtrlTabAndCtrlWInTheReport()
     QTest::keyClick(view, Qt::Key_W, Qt::ControlModifier);
     QVERIFY(!report.window.isVisible());
     QCOMPARE(finished.count(), 1);
+}
+
+void TestFrmSave::closingAsksOnlyAboutUnsavedChanges_data()
+{
+    QTest::addColumn<bool>("ctrlW");
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("answer"); // empty: no question
+    QTest::addColumn<bool>("staysOpen");
+    const struct {
+        const char *edit, *answer;
+        bool staysOpen;
+    } rows[] = {{"untouched", "", false},     {"undone", "", false},
+                {"saved", "", false},         {"edited", "save", false},
+                {"edited", "no name", true},  {"edited", "save fails", true},
+                {"edited", "discard", false}, {"edited", "cancel", true}};
+    for (const bool ctrlW : {false, true}) {
+        for (const auto& row : rows)
+            QTest::addRow("%s, %s, %s", ctrlW ? "Ctrl+W" : "close box", row.edit, row.answer)
+                << ctrlW << row.edit << row.answer << row.staysOpen;
+    }
+}
+
+void TestFrmSave::closingAsksOnlyAboutUnsavedChanges()
+{
+    QFETCH(bool, ctrlW);
+    QFETCH(QString, edit);
+    QFETCH(QString, answer);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("notes.rtf");
+    FakePlatform platform;
+    ShownReport report(platform);
+    QTextEdit* view = report.view();
+    if (edit != "untouched")
+        QTest::keyClicks(view, "Note");
+    if (edit == "undone")
+        QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+    if (edit == "saved" || answer == "save")
+        platform.saveFileNames << path;
+    if (edit == "saved")
+        click(child<QPushButton>(report.window, "cmdSave"));
+    if (answer == "save fails")
+        platform.saveFileNames << folder.filePath("missing/notes.rtf");
+    platform.messageAnswers << (answer == "discard"  ? MessageAnswer::Discard
+                                : answer == "cancel" ? MessageAnswer::Cancel
+                                                     : MessageAnswer::Save);
+    const QString text = view->toPlainText();
+    const int caret = view->textCursor().position();
+
+    if (ctrlW)
+        QTest::keyClick(view, Qt::Key_W, Qt::ControlModifier);
+    else
+        report.window.windowHandle()->close();
+
+    const MessageRequest question = platform.messages.value(0);
+    QCOMPARE(question.buttons == MessageButtons::SaveDiscardCancel, !answer.isEmpty());
+    QVERIFY(answer.isEmpty() ||
+            (question.caption == applicationTitle() && question.owner == &report.window));
+    QFETCH(bool, staysOpen);
+    QCOMPARE(report.window.isVisible(), staysOpen);
+    QCOMPARE(view->toPlainText(), text);
+    QCOMPARE(view->textCursor().position(), caret);
+    QCOMPARE(rtfText(path).contains("NoteLibra"), edit == "saved" || answer == "save");
 }
 
 void TestFrmSave::linkLabelsOpenTheirPagesOncePerClick()
