@@ -69,11 +69,13 @@ deps-windows:
 lint: deps
 	reuse lint
 
-# Every window at 100% and at 200% display scale, and at 100% under a dark desktop palette.
+# Every window at 100% and at 200% display scale, and at 100% under a dark desktop palette,
+# on a screen large enough for each (on a smaller one the report window gets shorter).
+SHOTS_PLATFORM = offscreen:configfile=$(CURDIR)/tools/screenshots-screen.json
 screenshots: build
-	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD)/qvz-screenshots $(BUILD)/screenshots/100
-	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/qvz-screenshots $(BUILD)/screenshots/200
-	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD)/qvz-screenshots --dark $(BUILD)/screenshots/dark
+	QT_QPA_PLATFORM=$(SHOTS_PLATFORM) QT_SCALE_FACTOR=1 $(BUILD)/qvz-screenshots $(BUILD)/screenshots/100
+	QT_QPA_PLATFORM=$(SHOTS_PLATFORM) QT_SCALE_FACTOR=2 $(BUILD)/qvz-screenshots $(BUILD)/screenshots/200
+	QT_QPA_PLATFORM=$(SHOTS_PLATFORM) QT_SCALE_FACTOR=1 $(BUILD)/qvz-screenshots --dark $(BUILD)/screenshots/dark
 
 # The Debian package, $(BUILD)/qv-zodiqa_<version>_<arch>.deb.
 package: build

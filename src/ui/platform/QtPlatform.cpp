@@ -5,6 +5,7 @@
 
 #include "platform/SaveTarget.h"
 #include "platform/SettingsStore.h"
+#include "ui/common/Placement.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -85,6 +86,21 @@ bool refuseSaveTarget(QWidget* owner, const QString& title, const QString& path)
                                          .arg(QDir::toNativeSeparators(path), reason)));
     return true;
 }
+
+// Qt opens a box without an owner on the monitor under the pointer; this one opens where
+// the program's windows open. No Q_OBJECT, as below.
+class MessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event); // sizes the box to its text
+        if (!parentWidget())
+            placeWindow(*this);
+    }
+};
 
 // Qt's own dialog refuses such a choice and stays open. No Q_OBJECT: a subclass with a
 // meta-object of its own would never get the platform's native dialog.
@@ -196,8 +212,8 @@ bool takeInstanceLock(QLockFile& lock, QString& problem)
 
 MessageAnswer QtPlatform::showMessage(const MessageRequest& request)
 {
-    QMessageBox box(toQtIcon(request.icon), request.caption, displayText(request.text),
-                    QMessageBox::NoButton, request.owner);
+    MessageBox box(toQtIcon(request.icon), request.caption, displayText(request.text),
+                   QMessageBox::NoButton, request.owner);
     if (request.buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
