@@ -70,7 +70,8 @@ lint: deps
 	reuse lint
 
 # Every window at 100% and at 200% display scale, and at 100% under a dark desktop palette,
-# on a screen large enough for each (on a smaller one the report window gets shorter).
+# on a screen tall enough for each (on a shorter one the report window gets shorter) and as
+# wide as the offscreen platform's own, since a message box takes its width from it.
 SHOTS_PLATFORM = offscreen:configfile=$(CURDIR)/tools/screenshots-screen.json
 screenshots: build
 	QT_QPA_PLATFORM=$(SHOTS_PLATFORM) QT_SCALE_FACTOR=1 $(BUILD)/qvz-screenshots $(BUILD)/screenshots/100
