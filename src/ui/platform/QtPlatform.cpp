@@ -104,8 +104,7 @@ bool ownedByAnotherUser(const QString& path)
 }
 
 // Qt opens a box without an owner on the monitor under the pointer; this one opens where
-// the program's windows open. No Q_OBJECT: the box needs no
-// meta-object of its own.
+// the program's windows open.
 class MessageBox : public QMessageBox {
 public:
     using QMessageBox::QMessageBox;
