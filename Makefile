@@ -69,11 +69,14 @@ deps-windows:
 lint: deps
 	reuse lint
 
-# Every window at 100% and at 200% display scale, and at 100% under a dark desktop palette.
+# Every window at 100% and at 200% display scale, and at 100% under a dark desktop palette,
+# on a screen tall enough for each (on a shorter one the report window gets shorter) and as
+# wide as the offscreen platform's own, since a message box takes its width from it.
+SHOTS_PLATFORM = offscreen:configfile=$(CURDIR)/tools/screenshots-screen.json
 screenshots: build
-	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD)/qvz-screenshots $(BUILD)/screenshots/100
-	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/qvz-screenshots $(BUILD)/screenshots/200
-	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD)/qvz-screenshots --dark $(BUILD)/screenshots/dark
+	QT_QPA_PLATFORM=$(SHOTS_PLATFORM) QT_SCALE_FACTOR=1 $(BUILD)/qvz-screenshots $(BUILD)/screenshots/100
+	QT_QPA_PLATFORM=$(SHOTS_PLATFORM) QT_SCALE_FACTOR=2 $(BUILD)/qvz-screenshots $(BUILD)/screenshots/200
+	QT_QPA_PLATFORM=$(SHOTS_PLATFORM) QT_SCALE_FACTOR=1 $(BUILD)/qvz-screenshots --dark $(BUILD)/screenshots/dark
 
 # The Debian package, $(BUILD)/qv-zodiqa_<version>_<arch>.deb.
 package: build

@@ -5,8 +5,11 @@
 // factor has to be in place before the application starts, so this test has its own main.
 #include "AppInfo.h"
 #include "profile/ProfileTopic.h"
+#include "support/Controls.h"
 #include "support/ProgramWindows.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/Placement.h"
+#include "ui/common/Twips.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -18,6 +21,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStyleOption>
 #include <QtTest>
 #include <memory>
@@ -311,6 +315,59 @@ private slots:
             windows->showTopic(topic);
         const QStringList faults = placementFaults(windows->all().at(index));
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    // Each window opens with its frame's top-left corner on the screen. The report window,
+    // too tall for a small screen, gets shorter by as much of its view's height as it must.
+    void windowsFitTheScreen()
+    {
+        for (QWidget* window : windows->all())
+            QVERIFY2(
+                window->screen()->availableGeometry().contains(window->frameGeometry().topLeft()),
+                qPrintable(window->objectName()));
+        const QWidget& report = windows->report;
+        QVERIFY(report.frameGeometry().height() <= report.screen()->availableGeometry().height());
+        // Save stays as far below the view as laid out.
+        const QRect view = child(report, "RTB")->geometry();
+        QCOMPARE(child(report, "cmdSave")->y() - view.bottom(), twips(6660) - twips(6615) + 1);
+    }
+
+    void placeFrame_data()
+    {
+        QTest::addColumn<QSize>("frame");
+        QTest::addColumn<QList<QRect>>("areas"); // the primary monitor's first
+        QTest::addColumn<QRect>("anchor");
+        QTest::addColumn<QPoint>("expected");
+        const QList<QRect> small{{0, 0, 683, 384}};
+        const QList<QRect> two{{0, 0, 1280, 1024}, {1280, 0, 1280, 1024}};
+        QTest::newRow("fits: centred")
+            << QSize(573, 495) << QList<QRect>{{0, 0, 1366, 768}} << QRect() << QPoint(396, 136);
+        QTest::newRow("too tall: top edge") << QSize(573, 498) << small << QRect() << QPoint(55, 0);
+        QTest::newRow("too wide: left edge")
+            << QSize(743, 336) << small << QRect() << QPoint(0, 24);
+        QTest::newRow("below a top panel")
+            << QSize(573, 760) << QList<QRect>{{0, 30, 1366, 738}} << QRect() << QPoint(396, 30);
+        QTest::newRow("two: no anchor, primary")
+            << QSize(573, 495) << two << QRect() << QPoint(353, 264);
+        QTest::newRow("two: anchor mostly right")
+            << QSize(573, 495) << two << QRect(1100, 100, 573, 495) << QPoint(1633, 264);
+        QTest::newRow("two: anchor mostly left")
+            << QSize(573, 495) << two << QRect(900, 100, 573, 495) << QPoint(353, 264);
+        QTest::newRow("two: anchor off both")
+            << QSize(573, 495) << two << QRect(5000, 0, 9, 9) << QPoint(353, 264);
+        QTest::newRow("two: too large, right")
+            << QSize(1400, 1100) << two << QRect(1900, 9, 9, 9) << QPoint(1280, 0);
+    }
+
+    // Centred on the monitor that shows most of the anchor, the primary one otherwise; a
+    // frame too large keeps its top-left corner on that monitor.
+    void placeFrame()
+    {
+        QFETCH(QSize, frame);
+        QFETCH(QList<QRect>, areas);
+        QFETCH(QRect, anchor);
+        QFETCH(QPoint, expected);
+        QCOMPARE(qvz::placeFrame(frame, areas, anchor), QRect(expected, frame));
     }
 
     // The checks see faults where there are some: a caption narrower than its text, a

@@ -77,7 +77,7 @@ QAccessibleInterface* exitScreenAccessible(const QString& className, QObject* ob
 
 } // namespace
 
-frmNagScreen2::frmNagScreen2(Platform& platform, QWidget* parent)
+frmNagScreen2::frmNagScreen2(Platform& platform, const QRect& mainWindow, QWidget* parent)
     : QWidget(parent), platform_(platform)
 {
     setUpWindow();
@@ -88,6 +88,7 @@ frmNagScreen2::frmNagScreen2(Platform& platform, QWidget* parent)
     addReferralForm();
     addSoftwaresFrame();
     chooseSupportMessage();
+    placeWindow(*this, mainWindow);
 }
 
 void frmNagScreen2::setUpWindow()
@@ -194,15 +195,6 @@ void frmNagScreen2::chooseSupportMessage()
     const int index = supportMessageIndex(platform_.nextRandom());
     Label2_->setText(supportMessage(index));
     Label2_->setAccessibleName(Label2_->text());
-}
-
-void frmNagScreen2::showEvent(QShowEvent* event)
-{
-    if (!centred_) {
-        centred_ = true;
-        centreOnScreen(*this);
-    }
-    QWidget::showEvent(event);
 }
 
 // Closing the screen in any way ends the program, exactly as the Exit button does.

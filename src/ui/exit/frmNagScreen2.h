@@ -18,11 +18,12 @@ class frmNagScreen2 : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmNagScreen2(Platform& platform, QWidget* parent = nullptr);
+    // It opens on the monitor that shows most of the main window, if given.
+    explicit frmNagScreen2(Platform& platform, const QRect& mainWindow = QRect(),
+                           QWidget* parent = nullptr);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void setUpWindow();
@@ -43,7 +44,6 @@ private:
     QLabel* picNagscreen2Icon_ = nullptr;
     QLabel* Label2_ = nullptr;
     QCheckBox* Check1_ = nullptr;
-    bool centred_ = false;
 };
 
 } // namespace qvz

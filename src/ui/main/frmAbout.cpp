@@ -79,6 +79,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     addTexts();
     addLinks();
     addRule();
+    placeWindow(*this);
 }
 
 frmAbout::~frmAbout()

@@ -65,6 +65,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     buildMenus();
     buildClientArea();
     load();
+    placeWindow(*this);
 }
 
 void frmMain::buildClientArea()
@@ -211,19 +212,11 @@ void frmMain::showReport()
 // Closing the main window never ends the run: the exit screen takes over.
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    auto* exitScreen = new frmNagScreen2(platform_);
+    // Where the user was looking: on the monitor that showed most of this window.
+    auto* exitScreen = new frmNagScreen2(platform_, geometry());
     exitScreen->setAttribute(Qt::WA_DeleteOnClose);
     exitScreen->show();
     QMainWindow::closeEvent(event);
-}
-
-void frmMain::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (centred_)
-        return;
-    centred_ = true;
-    centreOnScreen(*this);
 }
 
 } // namespace qvz

@@ -32,7 +32,6 @@ public:
     const PromotionLabels& promotions() const { return promotions_; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
@@ -59,7 +58,6 @@ private:
     std::vector<QGroupBox*> panels_; // each built when its topic is first chosen
     QGroupBox* front_ = nullptr;
     PromotionLabels promotions_;
-    bool centred_ = false;
 };
 
 } // namespace qvz

@@ -5,6 +5,7 @@
 
 #include "platform/SaveTarget.h"
 #include "platform/SettingsStore.h"
+#include "ui/common/Placement.h"
 #include "ui/platform/PrinterQuery.h"
 #include "ui/platform/SaveFileDialog.h"
 
@@ -143,6 +144,21 @@ bool ownedByAnotherUser(const QString& path)
 #endif
 }
 
+// Qt opens a box without an owner on the monitor under the pointer; this one opens where
+// the program's windows open.
+class MessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event); // sizes the box to its text
+        if (!parentWidget())
+            placeWindow(*this);
+    }
+};
+
 // Where the first save dialog of a run opens.
 QString documentsFolder()
 {
@@ -260,8 +276,8 @@ bool takeInstanceLock(QLockFile& lock, QString& problem)
 
 MessageAnswer QtPlatform::showMessage(const MessageRequest& request)
 {
-    QMessageBox box(toQtIcon(request.icon), request.caption, displayText(request.text),
-                    QMessageBox::NoButton, request.owner);
+    MessageBox box(toQtIcon(request.icon), request.caption, displayText(request.text),
+                   QMessageBox::NoButton, request.owner);
     setButtons(box, request.buttons);
     QPushButton* alternative = request.alternative.isEmpty()
                                    ? nullptr

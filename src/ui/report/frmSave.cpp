@@ -30,6 +30,7 @@
 #include <QScopedValueRollback>
 #include <QShortcut>
 #include <QTextEdit>
+#include <algorithm>
 
 namespace qvz {
 
@@ -105,6 +106,8 @@ frmSave::frmSave(Platform& platform, QWidget* parent) : QDialog(parent), platfor
     // After the buttons, so that Tab reaches the links after them.
     addLinks();
     addOffers();
+    fitToScreen();
+    placeWindow(*this);
     loadReport();
 }
 
@@ -123,7 +126,6 @@ void frmSave::setUpWindow()
     setFixedSize(twipsSize(7725, 7860));
     setFont(verdana(8.25));
     applyProgramPalette(*this);
-    centreOnScreen(*this);
 }
 
 void frmSave::addLinks()
@@ -183,6 +185,23 @@ void frmSave::addOffers()
     auto* coBrand = addOffer(frame, "lblCobrand", coBrandOffer());
     connect(coBrand, &LinkLabel::clicked, this, &frmSave::lblCobrand_Click);
     coBrand->bringInFrontOf(fullBrand);
+}
+
+// On a screen too short for the window, the report view gives up the height missing, down
+// to a few lines, and what lies below it moves up by as much.
+void frmSave::fitToScreen()
+{
+    const int fewLines = 4 * RTB_->fontMetrics().lineSpacing();
+    const int shorter = std::min(heightBeyondScreen(*this), RTB_->height() - fewLines);
+    if (shorter <= 0)
+        return;
+    const int viewBottom = RTB_->geometry().bottom();
+    for (QWidget* control : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (control->y() > viewBottom)
+            control->move(control->x(), control->y() - shorter);
+    }
+    RTB_->resize(RTB_->width(), RTB_->height() - shorter);
+    setFixedSize(width(), height() - shorter);
 }
 
 // The wiring sees the view while it is still empty; then the report fills it, and the

@@ -42,6 +42,7 @@ private:
     void addView();
     void addButtons();
     void addOffers();
+    void fitToScreen();
     void loadReport();
 
     void cmdSave_Click();
