@@ -591,6 +591,9 @@ void tst_frmMain::panelTitlesAloneAreBold()
             QVERIFY2(!w->font().bold(), qPrintable(w->objectName()));
     }
     QVERIFY(!child<QGroupBox>(*window_, "Frame18")->font().bold());
+    // The names assistive tools know the panels by.
+    QCOMPARE(child<QGroupBox>(*window_, "Frame1")->title(), QStringLiteral("Planets Associated"));
+    QCOMPARE(child<QGroupBox>(*window_, "Frame7")->title(), QStringLiteral("Compatibility Traits"));
 }
 
 void tst_frmMain::boxesRefuseTypingAndPastingButCopy()
