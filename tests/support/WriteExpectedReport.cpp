@@ -20,9 +20,12 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s: %s\n", argv[1], qPrintable(file.errorString()));
         return 1;
     }
+    // The tags are split so that licence tools read them in the written file only.
     file.write(
-        "# SPDX-FileCopyrightText: 2026 Orvane Softwares\n"
-        "# SPDX-License-Identifier: MIT\n"
+        "# SPDX-"
+        "FileCopyrightText: 2026 Orvane Softwares\n"
+        "# SPDX-"
+        "License-Identifier: MIT\n"
         "#\n"
         "# The report as the report window shows it, reviewed: one run a line, bold or plain,\n"
         "# its colour, then its text, a line break written as \\r\\n. Written by\n"
