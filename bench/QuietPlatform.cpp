@@ -12,7 +12,10 @@ MessageAnswer QuietPlatform::showMessage(const MessageRequest& request)
     return request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
 }
 
-void QuietPlatform::openAddress(const QString&) {}
+bool QuietPlatform::openAddress(const QString&)
+{
+    return true;
+}
 
 QDate QuietPlatform::today() const
 {

@@ -12,7 +12,7 @@ namespace qvz::bench {
 class QuietPlatform : public Platform {
 public:
     MessageAnswer showMessage(const MessageRequest& request) override;
-    void openAddress(const QString& address) override;
+    bool openAddress(const QString& address) override;
     QDate today() const override;
     void seedRandomFromClock() override;
     float nextRandom() override;

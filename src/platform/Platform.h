@@ -26,9 +26,10 @@ struct MessageRequest {
 };
 
 // A modal save dialog that asks before overwriting. It opens in the folder last saved to
-// in this run, the first time in the user's documents. It refuses, saying why, a path
-// that saveTargetRefusal refuses (a missing folder, a read-only file, a device), and the
-// user chooses again in that folder, or the nearest one that exists, with the typed name.
+// in this run, the first time in the user's documents. The file chosen is exactly the name
+// typed. It refuses, saying why, a path that saveTargetRefusal refuses (a character the
+// system forbids in names, a missing folder, a read-only file, a device), and the user
+// chooses again in that folder, or the nearest one that exists, with the typed name.
 struct SaveDialogRequest {
     QString title;
     QString filter;
@@ -44,8 +45,9 @@ public:
 
     virtual MessageAnswer showMessage(const MessageRequest& request) = 0;
 
-    // Hands an address to the desktop's browser; fire and forget.
-    virtual void openAddress(const QString& address) = 0;
+    // Hands an address to the desktop's browser without waiting for it. False when the
+    // desktop could not hand it on: no program to open it, or an address too long to pass.
+    virtual bool openAddress(const QString& address) = 0;
 
     virtual QDate today() const = 0;
 

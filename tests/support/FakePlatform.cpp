@@ -18,10 +18,11 @@ MessageAnswer FakePlatform::showMessage(const MessageRequest& request)
     return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 
-void FakePlatform::openAddress(const QString& address)
+bool FakePlatform::openAddress(const QString& address)
 {
     calls << QStringLiteral("open: ") + address;
     openedAddresses << address;
+    return browserStarts;
 }
 
 QDate FakePlatform::today() const

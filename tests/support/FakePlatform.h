@@ -34,13 +34,14 @@ public:
     QMap<QString, QString> settings;
     bool settingsWritable = true;
     bool instanceLockFree = true;
+    bool browserStarts = true;                                 // what openAddress answers
     std::function<std::unique_ptr<QPrinter>()> printerFactory; // no printer when unset
     QString printerFailure; // why the print system could not be asked
     // Runs inside showMessage, while a real box would be open (for modality checks).
     std::function<void(const MessageRequest&)> onMessage;
 
     MessageAnswer showMessage(const MessageRequest& request) override;
-    void openAddress(const QString& address) override;
+    bool openAddress(const QString& address) override;
     QDate today() const override;
     void seedRandomFromClock() override;
     float nextRandom() override;

@@ -5,13 +5,12 @@
 
 #include "platform/SaveTarget.h"
 #include "platform/SettingsStore.h"
+#include "ui/platform/SaveFileDialog.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -23,6 +22,10 @@
 #include <cstdlib>
 #include <future>
 #include <thread>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace qvz {
 
@@ -68,58 +71,29 @@ QString instanceLockPath()
 #else
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
 #endif
-    if (folder.isEmpty())
+    QString name = settingsApplicationName();
+    // Without a runtime folder of the user's own (anybody may create /tmp/runtime-<user>
+    // first), the shared temporary folder holds the lock, under a name of this user's.
+    if (folder.isEmpty()) {
         folder = QDir::tempPath();
-    return QDir(folder).filePath(settingsApplicationName() + QLatin1String(".lock"));
+#ifdef Q_OS_UNIX
+        name += QLatin1Char('-') + QString::number(::geteuid());
+#endif
+    }
+    return QDir(folder).filePath(name + QLatin1String(".lock"));
 }
 
-// Says why a chosen path cannot be saved to, if it cannot; true when it was refused.
-bool refuseSaveTarget(QWidget* owner, const QString& title, const QString& path)
+// Another user may have put a file where this user's lock belongs; it guards nothing.
+bool ownedByAnotherUser(const QString& path)
 {
-    const QString reason = saveTargetRefusal(path);
-    if (reason.isEmpty())
-        return false;
-    QMessageBox::warning(owner, title,
-                         displayText(QStringLiteral("The file cannot be saved as \"%1\".\n\n%2\n\n"
-                                                    "Please choose another name or folder.")
-                                         .arg(QDir::toNativeSeparators(path), reason)));
-    return true;
+#ifdef Q_OS_UNIX
+    const QFileInfo info(path);
+    return info.exists() && info.ownerId() != ::geteuid();
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
 }
-
-// Qt's own dialog refuses such a choice and stays open. No Q_OBJECT: a subclass with a
-// meta-object of its own would never get the platform's native dialog.
-class SaveFileDialog : public QFileDialog {
-public:
-    using QFileDialog::QFileDialog;
-
-    void accept() override
-    {
-        if (layout() && enterTypedFolder())
-            return;
-        const QString path = selectedFiles().value(0);
-        // A native dialog (it has no layout) has already closed: askSaveFileName checks
-        // its choice. A folder is entered, not refused.
-        if (layout() && !QFileInfo(path).isDir() && refuseSaveTarget(this, windowTitle(), path))
-            return;
-        QFileDialog::accept();
-    }
-
-private:
-    // Qt looks for a typed name's folder in the working folder, not the one shown, and
-    // otherwise takes the name for a file: a folder's name typed here is entered.
-    bool enterTypedFolder()
-    {
-        auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        if (!name || name->text().isEmpty())
-            return false;
-        const QFileInfo folder(directory().absoluteFilePath(name->text()));
-        if (!folder.isDir())
-            return false;
-        setDirectory(folder.absoluteFilePath());
-        name->clear();
-        return true;
-    }
-};
 
 // Where the first save dialog of a run opens.
 QString documentsFolder()
@@ -165,6 +139,18 @@ QString writeFailure(const QString& folder)
 
 } // namespace
 
+bool refuseSaveTarget(QWidget* owner, const QString& title, const QString& path)
+{
+    const QString reason = saveTargetRefusal(path);
+    if (reason.isEmpty())
+        return false;
+    QMessageBox::warning(owner, title,
+                         displayText(QStringLiteral("The file cannot be saved as \"%1\".\n\n%2\n\n"
+                                                    "Please choose another name or folder.")
+                                         .arg(QDir::toNativeSeparators(path), reason)));
+    return true;
+}
+
 // Only a live copy holding the lock refuses a start. A lock left by a killed process is
 // taken over; a lock that cannot be taken at all leaves nothing to protect, and the
 // user would otherwise be locked out of the program.
@@ -176,7 +162,9 @@ bool takeInstanceLock(QLockFile& lock, QString& problem)
     qint64 pid = 0;
     QString host;
     QString application;
-    if (lock.error() == QLockFile::LockFailedError && lock.getLockInfo(&pid, &host, &application)) {
+    const bool anotherUsers = ownedByAnotherUser(lock.fileName());
+    if (lock.error() == QLockFile::LockFailedError && !anotherUsers &&
+        lock.getLockInfo(&pid, &host, &application)) {
         // A lock that names this very process is no other copy's: it was left by an earlier
         // run whose process id has come round again. Every first process of a fresh Wine
         // gets the same id, and Windows reuses ids too; QLockFile then sees its owner alive.
@@ -185,9 +173,9 @@ bool takeInstanceLock(QLockFile& lock, QString& problem)
                lock.tryLock(0);
     }
     const QString folder = QFileInfo(lock.fileName()).absolutePath();
-    const QString reason = lock.error() == QLockFile::LockFailedError
-                               ? QStringLiteral("the lock file there cannot be read")
-                               : writeFailure(folder);
+    const QString reason = lock.error() != QLockFile::LockFailedError ? writeFailure(folder)
+                           : anotherUsers ? QStringLiteral("the lock file there is another user's")
+                                          : QStringLiteral("the lock file there cannot be read");
     problem = QStringLiteral("The single-instance check was skipped: no lock can be taken in "
                              "\"%1\": %2.")
                   .arg(QDir::toNativeSeparators(folder), reason);
@@ -208,9 +196,9 @@ MessageAnswer QtPlatform::showMessage(const MessageRequest& request)
     return MessageAnswer::Ok;
 }
 
-void QtPlatform::openAddress(const QString& address)
+bool QtPlatform::openAddress(const QString& address)
 {
-    QDesktopServices::openUrl(QUrl(address));
+    return QDesktopServices::openUrl(QUrl(address));
 }
 
 QDate QtPlatform::today() const
@@ -264,9 +252,9 @@ QString QtPlatform::askSaveFileName(const SaveDialogRequest& request)
         dialog.setNameFilter(request.filter);
         dialog.setDefaultSuffix(request.defaultSuffix);
         dialog.selectFile(name);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        if (dialog.exec() != QDialog::Accepted || dialog.chosenFile().isEmpty())
             return QString();
-        const QString path = dialog.selectedFiles().constFirst();
+        const QString path = dialog.chosenFile();
         if (!refuseSaveTarget(request.owner, request.title, path)) {
             lastSaveFolder_ = QFileInfo(path).absolutePath();
             return path;

@@ -16,11 +16,15 @@ namespace qvz {
 // with a line naming the folder and the reason in problem.
 bool takeInstanceLock(QLockFile& lock, QString& problem);
 
+// Says why path cannot be saved, in a message owned by owner, if saveTargetRefusal refuses
+// it; true when it was refused.
+bool refuseSaveTarget(QWidget* owner, const QString& title, const QString& path);
+
 // The real platform: Qt's message boxes, desktop services, settings, printing.
 class QtPlatform : public Platform {
 public:
     MessageAnswer showMessage(const MessageRequest& request) override;
-    void openAddress(const QString& address) override;
+    bool openAddress(const QString& address) override;
     QDate today() const override;
     void seedRandomFromClock() override;
     float nextRandom() override;

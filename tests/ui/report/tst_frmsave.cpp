@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -90,17 +91,48 @@ template <typename Window> void whenOpen(std::function<void(Window*)> step)
     timer->start(10);
 }
 
-// The user types a name into the save dialog's name box and presses Enter.
-void typeName(QFileDialog* dialog, const QString& path)
+// The user types into the box that has the focus, the save dialog's name box when it
+// opens; letters beyond ASCII come as text of no key of their own, as from a keyboard
+// layout or an input method.
+void typeText(QFileDialog* dialog, const QString& text)
 {
-    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
     dialog->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(dialog));
-    name->setFocus();
-    QTRY_VERIFY(name->hasFocus());
-    name->setText(path);
-    QTest::keyClick(name, Qt::Key_Return);
+    QWidget* box = QApplication::focusWidget();
+    QVERIFY(qobject_cast<QLineEdit*>(box));
+    for (const QChar character : text) {
+        if (character.unicode() < 128) {
+            QTest::keyClick(box, character.toLatin1());
+            continue;
+        }
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(box, &press);
+    }
+}
+
+// ... and presses Enter.
+void typeName(QFileDialog* dialog, const QString& text)
+{
+    typeText(dialog, text);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+
+// What the box that has or last had the window's focus holds.
+QString focusedText(QWidget* window)
+{
+    auto* box = qobject_cast<QLineEdit*>(window->focusWidget());
+    return box ? box->text() : QString("<no box has the focus>");
+}
+
+// Every file under the folder, by its path there.
+QStringList filesUnder(const QString& folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(folder).relativeFilePath(it.next());
+    return files;
 }
 
 struct ShownReport {
@@ -142,7 +174,8 @@ private slots:
     void offerAreaOpensTheCoBrandPage();
     void cancelWritesNothingAndSaysNothing();
     void savesWhatTheViewHoldsAsRtf();
-    void saveDialogAddsTheExtensionAndAsksBeforeReplacing();
+    void saveDialogSavesTheNameTypedAndAsksBeforeReplacing_data();
+    void saveDialogSavesTheNameTypedAndAsksBeforeReplacing();
     void saveDialogRefusesWhatCannotBeSaved();
     void saveDialogStartsWhereTheUserIs();
     void failedSaveSaysSoAndKeepsTheFile_data();
@@ -418,55 +451,69 @@ void TestFrmSave::savesWhatTheViewHoldsAsRtf()
     QVERIFY(rtfText(path).contains("Notes for Ann: Libra"));
 }
 
-// The real save dialog, as the user meets it.
-void TestFrmSave::saveDialogAddsTheExtensionAndAsksBeforeReplacing()
+void TestFrmSave::saveDialogSavesTheNameTypedAndAsksBeforeReplacing_data()
 {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved"); // in the folder shown
+    QTest::newRow("name without extension") << "my libra"
+                                            << "my libra.rtf";
+    // Qt's own reading saves "mine.rtf" in the folder shown.
+    QTest::newRow("quotes, in a folder of the one shown") << "target/it's \"mine\" x"
+                                                          << "target/it's \"mine\" x.rtf";
+    QTest::newRow("quotes and letters in the folder, the whole path typed")
+        << "<shown>/\"été\" 'राशि'/Ψ libra.txt"
+        << "\"été\" 'राशि'/Ψ libra.txt";
+}
+
+// The real save dialog, as the user meets it: the file saved is exactly the one typed,
+// and no other file is written. Typed again, the name is asked about before replacing;
+// "No" goes back to the dialog, and Cancel there leaves the file as it was.
+void TestFrmSave::saveDialogSavesTheNameTypedAndAsksBeforeReplacing()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
     QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkpath("target") && QDir(folder.path()).mkpath("\"été\" 'राशि'"));
+    typed.replace("<shown>", folder.path());
     QtPlatform platform;
     frmSave report(platform);
     report.show();
     QVERIFY(QTest::qWaitForWindowActive(&report));
-    const QString typed = folder.filePath("my libra");
-    const QString saved = typed + ".rtf";
 
     QString title;
     QStringList filters;
     whenOpen<QFileDialog>([&](QFileDialog* dialog) {
         title = dialog->windowTitle();
         filters = dialog->nameFilters();
-        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-        QVERIFY(name);
-        name->setText(typed);
-        QTest::keyClick(name, Qt::Key_Return);
+        dialog->setDirectory(folder.path());
+        typeName(dialog, typed);
     });
     click(child<QPushButton>(report, "cmdSave"));
     QCOMPARE(title, QString("Save Your Rashi Details"));
     QCOMPARE(filters, QStringList{"Rich Text Format (*.rtf)"});
-    QVERIFY(!QFile::exists(typed));
-    QVERIFY(rtfText(saved).contains("Libra Birth Dates: "));
+    QCOMPARE(filesUnder(folder.path()), QStringList{saved});
+    QVERIFY(rtfText(folder.filePath(saved)).contains("Libra Birth Dates: "));
 
-    // The same name again: the dialog asks first; "No" goes back to it, and Cancel there
-    // leaves the file as it was.
-    QVERIFY(writeFile(saved, "{\\rtf1 kept}"));
-    bool asked = false;
+    QVERIFY(writeFile(folder.filePath(saved), "{\\rtf1 kept}"));
+    QString question;
     bool backInDialog = false;
     whenOpen<QFileDialog>([&](QFileDialog* dialog) {
-        whenOpen<QMessageBox>([&asked, &backInDialog, dialog](QMessageBox* question) {
-            asked = true;
-            question->button(QMessageBox::No)->click();
+        whenOpen<QMessageBox>([&question, &backInDialog, dialog](QMessageBox* box) {
+            question = box->text();
+            box->button(QMessageBox::No)->click();
             whenOpen<QFileDialog>([&backInDialog, dialog](QFileDialog* again) {
                 backInDialog = again == dialog;
                 again->reject();
             });
         });
-        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-        name->setText(typed);
-        QTest::keyClick(name, Qt::Key_Return);
+        dialog->setDirectory(folder.path());
+        typeName(dialog, typed);
     });
     click(child<QPushButton>(report, "cmdSave"));
-    QVERIFY(asked);
+    QCOMPARE(question,
+             QFileInfo(saved).fileName() + " already exists.\nDo you want to replace it?");
     QVERIFY(backInDialog);
-    QCOMPARE(readAll(saved), QByteArray("{\\rtf1 kept}"));
+    QCOMPARE(readAll(folder.filePath(saved)), QByteArray("{\\rtf1 kept}"));
 }
 
 // The real dialog says why it refuses a choice and stays open in its folder; a dialog
@@ -494,12 +541,14 @@ void TestFrmSave::saveDialogRefusesWhatCannotBeSaved()
         bool ownedByDialog = false;
         bool dialogStillOpen = false;
         QString folderAfter;
+        QString nameAfter;
         bool onScreen = false;
     };
     QList<Refusal> refusals;
+    const QStringList refused = {missing, readOnly, pipe, longName};
     whenOpen<QFileDialog>([&](QFileDialog* dialog) {
         dialog->setDirectory(folder.path());
-        for (const QString& path : {missing, readOnly, pipe, longName}) {
+        for (const QString& path : refused) {
             Refusal refusal;
             whenOpen<QMessageBox>([&refusal, dialog](QMessageBox* box) {
                 refusal.text = box->text();
@@ -511,7 +560,9 @@ void TestFrmSave::saveDialogRefusesWhatCannotBeSaved()
             typeName(dialog, path);
             refusal.dialogStillOpen = dialog->isVisible();
             refusal.folderAfter = dialog->directory().canonicalPath();
+            refusal.nameAfter = focusedText(dialog);
             refusals << refusal;
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_A, Qt::ControlModifier);
         }
         typeName(dialog, good);
     });
@@ -526,6 +577,7 @@ void TestFrmSave::saveDialogRefusesWhatCannotBeSaved()
         QVERIFY(refusals[i].ownedByDialog && refusals[i].dialogStillOpen);
         QVERIFY2(refusals[i].onScreen, qPrintable(refusals[i].text));
         QCOMPARE(refusals[i].folderAfter, here);
+        QCOMPARE(refusals[i].nameAfter, refused[i]); // in place, to be mended
     }
     // As the user reads it: the places where a long word may break are not drawn.
     QVERIFY(refusals[0].text.remove(QChar(0x200B)).contains(QDir::toNativeSeparators(missing)));
@@ -544,7 +596,7 @@ void TestFrmSave::saveDialogRefusesWhatCannotBeSaved()
             });
             box->accept();
         });
-        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(missing);
+        typeText(dialog, missing);
         dialog->QDialog::accept(); // closes on any choice, as a native dialog does
     });
     click(child<QPushButton>(report, "cmdSave"));
@@ -598,12 +650,12 @@ void TestFrmSave::saveDialogStartsWhereTheUserIs()
         whenOpen<QMessageBox>([&](QMessageBox* box) {
             whenOpen<QFileDialog>([&](QFileDialog* again) {
                 reopenedIn = again->directory().canonicalPath();
-                reopenedName = again->findChild<QLineEdit*>("fileNameEdit")->text();
+                reopenedName = focusedText(again);
                 again->reject();
             });
             box->accept();
         });
-        dialog->findChild<QLineEdit*>("fileNameEdit")->setText("a/b/libra.rtf");
+        typeText(dialog, "a/b/libra.rtf");
         dialog->QDialog::accept(); // closes on any choice, as a native dialog does
     });
 
