@@ -20,19 +20,13 @@ QString escaped(QString text)
         .replace('\n', QLatin1String("\\n"));
 }
 
-QString unescaped(const QString& text)
+QString unescaped(QString text)
 {
-    QString plain;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c != '\\' || ++i == text.size()) {
-            plain += c;
-            continue;
-        }
-        const QChar next = text.at(i);
-        plain += next == 'r' ? QChar('\r') : next == 'n' ? QChar('\n') : next;
-    }
-    return plain;
+    return text
+        .replace(QLatin1String("\\\\"), QChar(0)) // keeps "\\r" from reading as a break
+        .replace(QLatin1String("\\r"), QChar('\r'))
+        .replace(QLatin1String("\\n"), QChar('\n'))
+        .replace(QChar(0), QChar('\\'));
 }
 
 } // namespace
