@@ -44,12 +44,12 @@ bool QuietPlatform::acquireInstanceLock()
     return true;
 }
 
-QString QuietPlatform::askSaveFileName(const SaveDialogRequest&)
+SaveDialogAnswer QuietPlatform::askSaveFileName(const SaveDialogRequest&)
 {
-    return QString();
+    return {};
 }
 
-std::unique_ptr<QPrinter> QuietPlatform::defaultPrinter(QString&)
+std::unique_ptr<QPrinter> QuietPlatform::defaultPrinter(QString&, QWidget*)
 {
     return nullptr;
 }

@@ -19,8 +19,8 @@ public:
     QString readSetting(const QString& key) override;
     bool saveSetting(const QString& key, const QString& value) override;
     bool acquireInstanceLock() override;
-    QString askSaveFileName(const SaveDialogRequest& request) override;
-    std::unique_ptr<QPrinter> defaultPrinter(QString& failure) override;
+    SaveDialogAnswer askSaveFileName(const SaveDialogRequest& request) override;
+    std::unique_ptr<QPrinter> defaultPrinter(QString& failure, QWidget* owner) override;
     void endProcess(int status) override;
 };
 

@@ -29,6 +29,7 @@ public:
     // The names the save dialog hands back, as if past its own refusals (the disk may
     // change before the write); empty name (Cancel) when empty.
     QQueue<QString> saveFileNames;
+    QQueue<int> saveFilters;    // the filter chosen with each name; the one offered when empty
     QQueue<float> randomValues; // 0 when empty
     QDate currentDate = QDate(2026, 12, 8);
     QMap<QString, QString> settings;
@@ -48,8 +49,8 @@ public:
     QString readSetting(const QString& key) override;
     bool saveSetting(const QString& key, const QString& value) override;
     bool acquireInstanceLock() override;
-    QString askSaveFileName(const SaveDialogRequest& request) override;
-    std::unique_ptr<QPrinter> defaultPrinter(QString& failure) override;
+    SaveDialogAnswer askSaveFileName(const SaveDialogRequest& request) override;
+    std::unique_ptr<QPrinter> defaultPrinter(QString& failure, QWidget* owner) override;
     void endProcess(int status) override;
 
     // The calls whose kind is the given one ("open", "message", ...).

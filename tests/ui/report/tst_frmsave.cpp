@@ -9,6 +9,7 @@
 #include "support/FakePlatform.h"
 #include "support/ScopedEnvironment.h"
 #include "ui/common/Twips.h"
+#include "ui/platform/PrinterQuery.h"
 #include "ui/platform/QtPlatform.h"
 #include "ui/report/frmSave.h"
 
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -181,6 +183,7 @@ private slots:
     void failedSaveSaysSoAndKeepsTheFile_data();
     void failedSaveSaysSoAndKeepsTheFile();
     void printWithoutPrinterSaysSo();
+    void printWithoutPrinterOffersPdf();
     void printWaitsUnderTheWaitCursorAndKeepsTheReport();
     void silentPrintServerIsGivenUp();
     void printIgnoresTheSelection();
@@ -418,8 +421,8 @@ void TestFrmSave::cancelWritesNothingAndSaysNothing()
     QCOMPARE(platform.calls, QStringList{"save dialog: Save Your Rashi Details"});
     const SaveDialogRequest& dialog = platform.saveDialogs.first();
     QCOMPARE(dialog.title, QString("Save Your Rashi Details"));
-    QCOMPARE(dialog.filter, QString("Rich Text Format (*.rtf)"));
-    QCOMPARE(dialog.defaultSuffix, QString("rtf"));
+    QCOMPARE(dialog.filters, (QStringList{"Rich Text Format (*.rtf)", "PDF (*.pdf)"}));
+    QCOMPARE(dialog.filter, 0);
     QCOMPARE(dialog.owner, &report.window);
     QVERIFY(platform.messages.isEmpty());
     QCOMPARE(report.view()->toHtml(), before);
@@ -454,15 +457,20 @@ void TestFrmSave::savesWhatTheViewHoldsAsRtf()
 void TestFrmSave::saveDialogSavesTheNameTypedAndAsksBeforeReplacing_data()
 {
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("pdf");      // the PDF filter chosen before typing
     QTest::addColumn<QString>("saved"); // in the folder shown
-    QTest::newRow("name without extension") << "my libra"
-                                            << "my libra.rtf";
+    QTest::addColumn<bool>("asPdf");
+    QTest::newRow("name without extension") << "my libra" << false << "my libra.rtf" << false;
     // Qt's own reading saves "mine.rtf" in the folder shown.
-    QTest::newRow("quotes, in a folder of the one shown") << "target/it's \"mine\" x"
-                                                          << "target/it's \"mine\" x.rtf";
+    QTest::newRow("quotes, in a folder of the one shown")
+        << "target/it's \"mine\" x" << false << "target/it's \"mine\" x.rtf" << false;
     QTest::newRow("quotes and letters in the folder, the whole path typed")
-        << "<shown>/\"été\" 'राशि'/Ψ libra.txt"
-        << "\"été\" 'राशि'/Ψ libra.txt";
+        << "<shown>/\"été\" 'राशि'/Ψ libra.txt" << false << "\"été\" 'राशि'/Ψ libra.txt" << false;
+    QTest::newRow("PDF filter") << "my libra" << true << "my libra.pdf" << true;
+    // The typed suffix .rtf or .pdf, in any case, decides the format; else the filter.
+    QTest::newRow(".PDF, RTF filter") << "Libra.PDF" << false << "Libra.PDF" << true;
+    QTest::newRow(".Rtf, PDF filter") << "libra.Rtf" << true << "libra.Rtf" << false;
+    QTest::newRow(".txt, PDF filter") << "libra.txt" << true << "libra.txt" << true;
 }
 
 // The real save dialog, as the user meets it: the file saved is exactly the one typed,
@@ -471,7 +479,9 @@ void TestFrmSave::saveDialogSavesTheNameTypedAndAsksBeforeReplacing_data()
 void TestFrmSave::saveDialogSavesTheNameTypedAndAsksBeforeReplacing()
 {
     QFETCH(QString, typed);
+    QFETCH(bool, pdf);
     QFETCH(QString, saved);
+    QFETCH(bool, asPdf);
     QTemporaryDir folder;
     QVERIFY(QDir(folder.path()).mkpath("target") && QDir(folder.path()).mkpath("\"été\" 'राशि'"));
     typed.replace("<shown>", folder.path());
@@ -480,19 +490,33 @@ void TestFrmSave::saveDialogSavesTheNameTypedAndAsksBeforeReplacing()
     report.show();
     QVERIFY(QTest::qWaitForWindowActive(&report));
 
+    // The user tabs from the name to the filters and takes the next one, then types.
+    const auto choose = [&](QFileDialog* dialog) {
+        dialog->setDirectory(folder.path());
+        typeText(dialog, QString());
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Down, Qt::Key_Backtab}) {
+            if (pdf)
+                QTest::keyClick(QApplication::focusWidget(), key);
+        }
+        typeName(dialog, typed);
+    };
     QString title;
     QStringList filters;
+    QString chosenFirst;
     whenOpen<QFileDialog>([&](QFileDialog* dialog) {
         title = dialog->windowTitle();
         filters = dialog->nameFilters();
-        dialog->setDirectory(folder.path());
-        typeName(dialog, typed);
+        chosenFirst = dialog->selectedNameFilter();
+        choose(dialog);
     });
     click(child<QPushButton>(report, "cmdSave"));
     QCOMPARE(title, QString("Save Your Rashi Details"));
-    QCOMPARE(filters, QStringList{"Rich Text Format (*.rtf)"});
+    QCOMPARE(filters, (QStringList{"Rich Text Format (*.rtf)", "PDF (*.pdf)"}));
+    QCOMPARE(chosenFirst, filters.first());
     QCOMPARE(filesUnder(folder.path()), QStringList{saved});
-    QVERIFY(rtfText(folder.filePath(saved)).contains("Libra Birth Dates: "));
+    QVERIFY(readAll(folder.filePath(saved)).startsWith(asPdf ? "%PDF-" : "{\\rtf1"));
+    QVERIFY((asPdf ? pdfText(folder.filePath(saved)) : rtfText(folder.filePath(saved)))
+                .contains("Libra Birth Dates: "));
 
     QVERIFY(writeFile(folder.filePath(saved), "{\\rtf1 kept}"));
     QString question;
@@ -506,8 +530,7 @@ void TestFrmSave::saveDialogSavesTheNameTypedAndAsksBeforeReplacing()
                 again->reject();
             });
         });
-        dialog->setDirectory(folder.path());
-        typeName(dialog, typed);
+        choose(dialog);
     });
     click(child<QPushButton>(report, "cmdSave"));
     QCOMPARE(question,
@@ -667,9 +690,12 @@ void TestFrmSave::saveDialogStartsWhereTheUserIs()
 void TestFrmSave::failedSaveSaysSoAndKeepsTheFile_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("read-only file") << "read-only";
-    QTest::newRow("missing folder") << "missing";
-    QTest::newRow("full device") << "full";
+    QTest::addColumn<int>("filter");
+    QTest::newRow("read-only file") << "read-only" << 0;
+    QTest::newRow("missing folder") << "missing" << 0;
+    QTest::newRow("full device") << "full" << 0;
+    QTest::newRow("read-only file, PDF") << "read-only" << 1;
+    QTest::newRow("full device, PDF") << "full" << 1;
 }
 
 // The dialog refuses each of these when it is chosen; here the disk changed between the
@@ -677,11 +703,12 @@ void TestFrmSave::failedSaveSaysSoAndKeepsTheFile_data()
 void TestFrmSave::failedSaveSaysSoAndKeepsTheFile()
 {
     QFETCH(QString, kind);
+    QFETCH(int, filter);
     QTemporaryDir folder;
     const QByteArray old = "{\\rtf1 the report saved last time}";
     QString path;
     if (kind == "read-only") {
-        path = folder.filePath("old.rtf");
+        path = folder.filePath(filter ? "old.pdf" : "old.rtf");
         QVERIFY(writeFile(path, old));
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
     } else if (kind == "missing") {
@@ -697,6 +724,7 @@ void TestFrmSave::failedSaveSaysSoAndKeepsTheFile()
     FakePlatform platform;
     ShownReport report(platform);
     platform.saveFileNames << path;
+    platform.saveFilters << filter;
     click(child<QPushButton>(report.window, "cmdSave"));
 
     checkFailureMessage(platform, &report.window, path);
@@ -719,6 +747,27 @@ void TestFrmSave::printWithoutPrinterSaysSo()
 
     QCOMPARE(platform.calls.first(), QString("printer"));
     checkFailureMessage(platform, &report.window, "printer");
+    QCOMPARE(platform.messages.first().alternative, QStringLiteral("Save as &PDF\u2026"));
+}
+
+// The real platform asks the print system, and its box offers the PDF filter's dialog.
+void TestFrmSave::printWithoutPrinterOffersPdf()
+{
+    if (!QPrinterInfo::defaultPrinterName().isEmpty())
+        QSKIP("a printer is set up here");
+    QtPlatform platform;
+    frmSave report(platform);
+    report.show();
+    QString chosen;
+    whenOpen<QMessageBox>([&chosen](QMessageBox* box) {
+        whenOpen<QFileDialog>([&chosen](QFileDialog* dialog) {
+            chosen = dialog->selectedNameFilter();
+            dialog->reject();
+        });
+        box->buttons().constLast()->click();
+    });
+    click(child<QPushButton>(report, "cmdPrint"));
+    QCOMPARE(chosen, QString("PDF (*.pdf)"));
 }
 
 // The wait cursor shows while the print system is asked, and is gone before a message; a
@@ -762,10 +811,30 @@ void TestFrmSave::silentPrintServerIsGivenUp()
     const ScopedEnvironment silentServer{
         {"CUPS_SERVER", "127.0.0.1:" + QByteArray::number(ntohs(address.sin_port))}};
 
+    // The bound ends the wait, not the print system, while the windows go on being served.
     QtPlatform platform;
+    platform.setPrinterWait(std::chrono::milliseconds(500));
+    int served = 0;
+    QTimer events;
+    connect(&events, &QTimer::timeout, [&served] { ++served; });
+    events.start(50);
+    QElapsedTimer waited;
+    waited.start();
     QString failure;
-    QVERIFY(!platform.defaultPrinter(failure));
-    QVERIFY2(failure.contains(QLatin1String("did not answer")), qPrintable(failure));
+    QVERIFY(!platform.defaultPrinter(failure, nullptr));
+    QVERIFY(waited.elapsed() >= 500 && waited.elapsed() < 5000 && served >= 5);
+    QVERIFY2(failure.contains(QLatin1String("did not answer within 0.5 seconds")),
+             qPrintable(failure));
+
+    // Closing the window that waits gives the question up at once, with nothing to say.
+    platform.setPrinterWait(std::chrono::minutes(1));
+    QWidget owner;
+    owner.show();
+    QTimer::singleShot(200, &owner, &QWidget::close);
+    waited.restart();
+    failure.clear();
+    QVERIFY(!platform.defaultPrinter(failure, &owner));
+    QVERIFY(waited.elapsed() < 5000 && failure.isEmpty());
 }
 
 void TestFrmSave::printIgnoresTheSelection()
@@ -809,5 +878,8 @@ void TestFrmSave::failedPrintJobSaysSo()
     checkFailureMessage(platform, &report.window, "printed");
 }
 
-QTEST_MAIN(TestFrmSave)
+// Print asks the print system in a child process of the program: here, of this test.
+QTEST_MAIN_WRAPPER(TestFrmSave,
+                   if (isPrinterQuery(argc, argv)) return answerPrinterQuery(argc, argv);
+                   QTEST_MAIN_SETUP())
 #include "tst_frmsave.moc"
