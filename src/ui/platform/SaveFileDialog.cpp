@@ -7,6 +7,7 @@
 
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 #ifdef Q_OS_UNIX
 #include <pwd.h>
@@ -91,9 +92,25 @@ QString SaveFileDialog::typedPath(const QString& typed) const
 QString SaveFileDialog::withDefaultSuffix(const QString& path) const
 {
     const QString suffix = defaultSuffix();
-    if (suffix.isEmpty() || QFileInfo(path).fileName().contains(QLatin1Char('.')))
+    if (suffix.isEmpty() || hasOfferedSuffix(path))
         return path;
     return path + QLatin1Char('.') + suffix;
+}
+
+// A name ending in a suffix that one of the filters offers, in any case, says its format;
+// any other ("libra.txt") gets the chosen filter's, so that no file is one format under a
+// name that says another.
+bool SaveFileDialog::hasOfferedSuffix(const QString& path) const
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    const QString suffix = QFileInfo(path).suffix();
+    for (const QString& filter : nameFilters()) {
+        for (auto match = pattern.globalMatch(filter); match.hasNext();) {
+            if (match.next().captured(1).compare(suffix, Qt::CaseInsensitive) == 0)
+                return true;
+        }
+    }
+    return false;
 }
 
 // The folder is shown, and the name box emptied so that the next name typed is not

@@ -31,6 +31,7 @@ private:
     QLineEdit* nameBox() const;
     QString typedPath(const QString& typed) const;
     QString withDefaultSuffix(const QString& path) const;
+    bool hasOfferedSuffix(const QString& path) const;
     bool enterFolder(const QString& path, QLineEdit& name);
     bool confirmReplacing(const QString& path);
 

@@ -465,12 +465,13 @@ void TestFrmSave::saveDialogSavesTheNameTypedAndAsksBeforeReplacing_data()
     QTest::newRow("quotes, in a folder of the one shown")
         << "target/it's \"mine\" x" << false << "target/it's \"mine\" x.rtf" << false;
     QTest::newRow("quotes and letters in the folder, the whole path typed")
-        << "<shown>/\"été\" 'राशि'/Ψ libra.txt" << false << "\"été\" 'राशि'/Ψ libra.txt" << false;
+        << "<shown>/\"été\" 'राशि'/Ψ libra.rtf" << false << "\"été\" 'राशि'/Ψ libra.rtf" << false;
     QTest::newRow("PDF filter") << "my libra" << true << "my libra.pdf" << true;
     // The typed suffix .rtf or .pdf, in any case, decides the format; else the filter.
     QTest::newRow(".PDF, RTF filter") << "Libra.PDF" << false << "Libra.PDF" << true;
     QTest::newRow(".Rtf, PDF filter") << "libra.Rtf" << true << "libra.Rtf" << false;
-    QTest::newRow(".txt, PDF filter") << "libra.txt" << true << "libra.txt" << true;
+    QTest::newRow(".txt, PDF filter") << "libra.txt" << true << "libra.txt.pdf" << true;
+    QTest::newRow(".txt, RTF filter") << "libra.txt" << false << "libra.txt.rtf" << false;
 }
 
 // The real save dialog, as the user meets it: the file saved is exactly the one typed,
