@@ -13,7 +13,7 @@ QT_WINDOWS_TARBALL ?= ../shared/windows/qt6-mingw-6.4.2.tar.xz
 CMAKE_FLAGS ?=
 
 .PHONY: run test check-sanitizers check-package lint build configure deps screenshots \
-	package bench clean check-windows package-windows build-windows deps-windows
+	package bench clean regenerate-expected-report check-windows package-windows build-windows deps-windows
 
 # Builds the program alone: the tests are for `make test`.
 run:
@@ -68,6 +68,14 @@ deps-windows:
 # the header to files that lack it.
 lint: deps
 	reuse lint
+
+# The reviewed report the tests compare with, rewritten from what the program composes now.
+# Only on purpose: the difference is what the user will see changed.
+regenerate-expected-report: configure
+	cmake --build --preset dev --target qvz-expected-report
+	$(BUILD)/tests/qvz-expected-report tests/data/report.expected
+	@echo "tests/data/report.expected was rewritten: review 'git diff tests/data/report.expected'"
+	@echo "line by line before committing it; every changed line is a change in the report."
 
 # Every window at 100% and at 200% display scale, and at 100% under a dark desktop palette,
 # on a screen tall enough for each (on a shorter one the report window gets shorter) and as

@@ -3,6 +3,7 @@
 
 #include "AppInfo.h"
 #include "app/Lifecycle.h"
+#include "app/WindowSystem.h"
 #include "links/LinkTarget.h"
 #include "platform/SettingsStore.h"
 #include "support/FakePlatform.h"
@@ -224,6 +225,10 @@ private slots:
 
         QCOMPARE(int(intCoBrandRandomNumber()), number);
         QCOMPARE(promo.front()->objectName(), front);
+        // Tab from the label in front never lands on the one hidden behind it.
+        promo.front()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(promo.front(), Qt::Key_Tab);
+        QCOMPARE(promo.window.focusWidget(), promo.front());
     }
 
     void coBrandDrawIsFairOverManyRuns()
@@ -243,6 +248,45 @@ private slots:
         for (int n = 1; n <= 6; ++n)
             QVERIFY2(counts[n] > 850 && counts[n] < 1150, qPrintable(QString::number(counts[n])));
         QVERIFY(cobrandInFront > 2700 && cobrandInFront < 3300);
+    }
+
+    // On a Wayland desktop with an X server, X11 first; the user's own choice is kept.
+    void preferredPlatform_data()
+    {
+        QTest::addColumn<QByteArray>("sessionType");
+        QTest::addColumn<QByteArray>("waylandDisplay");
+        QTest::addColumn<QByteArray>("display");
+        QTest::addColumn<QByteArray>("chosen");
+        QTest::addColumn<QByteArray>("platform");
+        QTest::newRow("X11 session") << QByteArray("x11") << QByteArray() << QByteArray(":0")
+                                     << QByteArray() << QByteArray();
+        QTest::newRow("Wayland session without its socket named")
+            << QByteArray("wayland") << QByteArray() << QByteArray(":0") << QByteArray()
+            << QByteArray("xcb;wayland");
+        QTest::newRow("compositor reachable, session type unset")
+            << QByteArray() << QByteArray("wayland-0") << QByteArray(":0") << QByteArray()
+            << QByteArray("xcb;wayland");
+        QTest::newRow("no X server") << QByteArray("wayland") << QByteArray("wayland-0")
+                                     << QByteArray() << QByteArray() << QByteArray();
+        QTest::newRow("platform chosen")
+            << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0")
+            << QByteArray("wayland") << QByteArray();
+    }
+
+    void preferredPlatform()
+    {
+        QFETCH(QByteArray, sessionType);
+        QFETCH(QByteArray, waylandDisplay);
+        QFETCH(QByteArray, display);
+        QFETCH(QByteArray, chosen);
+        QFETCH(QByteArray, platform);
+        const ScopedEnvironment environment{{"XDG_SESSION_TYPE", sessionType},
+                                            {"WAYLAND_DISPLAY", waylandDisplay},
+                                            {"DISPLAY", display},
+                                            {"QT_QPA_PLATFORM", chosen}};
+        char program[] = "QVFreeZodiqa";
+        char* argv[] = {program, nullptr};
+        QCOMPARE(qvz::preferredPlatform(1, argv), platform);
     }
 
     // Only a live copy holding the lock refuses a start. A folder that takes no file

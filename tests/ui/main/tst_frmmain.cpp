@@ -3,12 +3,10 @@
 
 #include "AppInfo.h"
 #include "links/LinkTarget.h"
-#include "profile/ProfileTopic.h"
-#include "profile/SignProfile.h"
 #include "support/Controls.h"
+#include "support/ExpectedReport.h"
 #include "support/FakePlatform.h"
 #include "support/ProgramWindows.h"
-#include "ui/common/ProgramColours.h"
 #include "ui/main/frmMain.h"
 
 #include <QAccessible>
@@ -32,89 +30,69 @@
 #include <QStyleHints>
 #include <QTest>
 #include <QToolTip>
+#include <algorithm>
 
 using namespace qvz;
 
 namespace {
 
-// The panel of a topic position: Frame1 for the first topic to Frame16 for the last.
-QString panelName(int position)
-{
-    return QStringLiteral("Frame%1").arg(position + 1);
-}
-
-struct BoxField {
-    const char* box;
-    QString SignProfile::*field;
-    int position; // the topic whose panel holds the box; -1 for the key facts
-};
-
-const BoxField kBoxes[] = {
-    {"txtBirthDates", &SignProfile::birthDates, -1},
-    {"txtZodiacSymbol", &SignProfile::zodiacSymbol, -1},
-    {"txtZodiacElement", &SignProfile::zodiacElement, -1},
-    {"txtZodiacQuality", &SignProfile::zodiacQuality, -1},
-    {"txtDomicilePlanet", &SignProfile::domicilePlanet, 0},
-    {"txtDetrimentPlanet", &SignProfile::detrimentPlanet, 0},
-    {"txtExaltationPlanet", &SignProfile::exaltationPlanet, 0},
-    {"txtBirthstone", &SignProfile::birthstone, 1},
-    {"txtLuckyColors", &SignProfile::luckyColors, 1},
-    {"txtLuckyNumbers", &SignProfile::luckyNumbers, 1},
-    {"txtLuckyDay", &SignProfile::luckyDay, 1},
-    {"txtLuckyGemstones", &SignProfile::luckyGemstones, 1},
-    {"txtLuckyMetals", &SignProfile::luckyMetals, 1},
-    {"txtGeneralTraits", &SignProfile::generalTraits, 2},
-    {"txtPositiveTraits", &SignProfile::positiveTraits, 3},
-    {"txtNegativeTraits", &SignProfile::negativeTraits, 4},
-    {"txtFriendshipTraits", &SignProfile::friendshipTraits, 5},
-    {"txtCompatibilityTraits", &SignProfile::compatibilityTraits, 6},
-    {"txtMother", &SignProfile::motherTraits, 7},
-    {"txtFather", &SignProfile::fatherTraits, 7},
-    {"txtChild", &SignProfile::childTraits, 7},
-    {"txtCommonProfessions", &SignProfile::commonProfessions, 8},
-    {"txtHealthConcerns", &SignProfile::healthConcerns, 9},
-    {"txtFinancialHabits", &SignProfile::financialHabits, 10},
-    {"txtFashionStyle", &SignProfile::fashionStyle, 11},
-    {"txtTravel", &SignProfile::travelHabits, 12},
-    {"txtLoveAndRomance", &SignProfile::loveAndRomance, 13},
-    {"txtFamous", &SignProfile::famousPersonalities, 14},
-};
-
 struct Hint {
     const char* label;
     const char* caption;
     const char* hint;
-    int position;
 };
 
 const Hint kHints[] = {
-    {"Label5", "Zodiac Quality", "This signifies the attitude of the people under this sign.", -1},
-    {"Label4", "Zodiac Element", "This describes the human characteristics of this sign.", -1},
-    {"Label3", "Zodiac Symbol", "This signifies the symbol that represents this sign.", -1},
-    {"Label2", "Birth Dates", "This gives the date period for this sun sign.", -1},
+    {"Label5", "Zodiac Quality", "This signifies the attitude of the people under this sign."},
+    {"Label4", "Zodiac Element", "This describes the human characteristics of this sign."},
+    {"Label3", "Zodiac Symbol", "This signifies the symbol that represents this sign."},
+    {"Label2", "Birth Dates", "This gives the date period for this sun sign."},
     {"Label6", "Domicile Planet",
-     "This signifies the planet that exercises a powerful energy on the sign.", 0},
-    {"Label7", "Detriment Planet", "This signifies the planet that is unfavorable for this sign.",
-     0},
-    {"Label8", "Exaltation Planet", "This signifies the planet that interacts well with this sign.",
-     0},
-    {"Label9", "Birth Stone", "This signifies the birth gemstones for people born under this sign.",
-     1},
-    {"Label10", "Lucky Colors", "This signifies the lucky colors for people born under this sign.",
-     1},
+     "This signifies the planet that exercises a powerful energy on the sign."},
+    {"Label7", "Detriment Planet", "This signifies the planet that is unfavorable for this sign."},
+    {"Label8", "Exaltation Planet",
+     "This signifies the planet that interacts well with this sign."},
+    {"Label9", "Birth Stone",
+     "This signifies the birth gemstones for people born under this sign."},
+    {"Label10", "Lucky Colors", "This signifies the lucky colors for people born under this sign."},
     {"Label11", "Lucky Numbers",
-     "This signifies the lucky numbers for people born under this sign.", 1},
-    {"Label12", "Lucky Day", "This signifies the lucky days for people born under this sign.", 1},
+     "This signifies the lucky numbers for people born under this sign."},
+    {"Label12", "Lucky Day", "This signifies the lucky days for people born under this sign."},
     {"Label13", "Lucky Gemstones",
-     "This signifies the lucky gemstones for people born under this sign.", 1},
+     "This signifies the lucky gemstones for people born under this sign."},
     {"Label14", "Lucky Metals",
-     "This signifies the lucky metals to be used for people born under this sign.", 1},
-    {"Label20", "The Libra Mother", "This tells us more about the person as a mother.", 7},
-    {"Label21", "The Libra Father", "This tells us more about the person as a father.", 7},
-    {"Label22", "The Libra Child", "This tells us more about the person as a child.", 7},
+     "This signifies the lucky metals to be used for people born under this sign."},
+    {"Label20", "The Libra Mother", "This tells us more about the person as a mother."},
+    {"Label21", "The Libra Father", "This tells us more about the person as a father."},
+    {"Label22", "The Libra Child", "This tells us more about the person as a child."},
 };
 
-const int kUpdatePosition = 15;
+// Links and the link-like offers, as the user sees them on the window's grey.
+const QColor kLinkBlue(0x00, 0x00, 0xFF);
+
+// The text boxes directly inside a parent, read from the top left.
+QList<QWidget*> boxesIn(const QWidget* parent)
+{
+    QList<QWidget*> boxes;
+    for (QWidget* w : parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w))
+            boxes << w;
+    }
+    std::sort(boxes.begin(), boxes.end(), [](const QWidget* one, const QWidget* other) {
+        return std::pair(one->y(), one->x()) < std::pair(other->y(), other->x());
+    });
+    return boxes;
+}
+
+// Every row once, from both ends inwards, so that a panel cannot come forward merely by
+// following its neighbour.
+QList<int> rowsOutOfOrder(int count)
+{
+    QList<int> rows;
+    for (int i = 0; i < count; ++i)
+        rows << (i % 2 == 0 ? count - 1 - i / 2 : i / 2);
+    return rows;
+}
 
 // What a text box shows: line breaks of the profile read back as plain new lines.
 QString shownText(QWidget* box)
@@ -226,13 +204,16 @@ private:
     QRect panelRect() const;
     QString frontPanelAt(const QPoint& clientPoint) const;
     QString frontPanel() const;
+    QGroupBox* panelTitled(const QString& title) const;
     QImage panelView() const;
-    QImage panelViewAlone(int position);
+    QImage panelViewAlone();
     QWidget* widgetAt(const QPoint& clientPoint) const;
     void clickAt(const QPoint& clientPoint);
     void clickWidget(QWidget* widget);
     void chooseEntry(int position);
+    void chooseTopic(const QString& title);
     void chooseEveryTopic();
+    QList<QPair<int, QWidget*>> everyBox();
     QMenu* openHelpMenu();
 
     FakePlatform* platform_ = nullptr;
@@ -271,14 +252,23 @@ QWidget* tst_frmMain::widgetAt(const QPoint& clientPoint) const
     return client()->childAt(clientPoint);
 }
 
-// The name of the topic panel that the user sees at a point of the client area.
+// The title of the topic panel that the user sees at a point of the client area.
 QString tst_frmMain::frontPanelAt(const QPoint& clientPoint) const
 {
     for (QWidget* w = widgetAt(clientPoint); w && w != client(); w = w->parentWidget()) {
-        if (w->parentWidget() == client())
-            return w->objectName();
+        if (auto* panel = qobject_cast<QGroupBox*>(w); panel && w->parentWidget() == client())
+            return panel->title();
     }
     return QString();
+}
+
+QGroupBox* tst_frmMain::panelTitled(const QString& title) const
+{
+    for (auto* panel : client()->findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (panel->title() == title)
+            return panel;
+    }
+    return nullptr;
 }
 
 // The panel seen at the centre of the panel rectangle, after checking that the same
@@ -305,13 +295,14 @@ QImage tst_frmMain::panelView() const
         .toImage();
 }
 
-// What the panel area would show if the panel were the only one there.
-QImage tst_frmMain::panelViewAlone(int position)
+// What the panel area would show if the panel in front were the only one there.
+QImage tst_frmMain::panelViewAlone()
 {
+    const QString front = frontPanel();
     QList<QWidget*> hidden;
-    for (const ProfileTopic& topic : profileTopics()) {
-        if (topic.position != position)
-            hidden << child<QWidget>(*window_, qPrintable(panelName(topic.position)));
+    for (auto* panel : client()->findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (panel->isVisible() && panel->geometry() == panelRect() && panel->title() != front)
+            hidden << panel;
     }
     for (QWidget* panel : hidden)
         panel->hide();
@@ -340,12 +331,38 @@ void tst_frmMain::chooseEntry(int position)
     QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, list_->visualItemRect(item).center());
 }
 
+void tst_frmMain::chooseTopic(const QString& title)
+{
+    const QList<QListWidgetItem*> items = list_->findItems(title, Qt::MatchExactly);
+    if (items.size() != 1)
+        QTest::qFail(qPrintable("no topic " + title), __FILE__, __LINE__);
+    else
+        chooseEntry(list_->row(items.first()));
+}
+
 // Each panel is built when its topic is first chosen; this builds them all and returns
 // to the first topic.
 void tst_frmMain::chooseEveryTopic()
 {
     for (int position = list_->count() - 1; position >= 0; --position)
         list_->setCurrentRow(position);
+}
+
+// Every text box with the row of the topic that shows it, -1 for the key facts above the
+// panels; every panel is built.
+QList<QPair<int, QWidget*>> tst_frmMain::everyBox()
+{
+    chooseEveryTopic();
+    QList<QPair<int, QWidget*>> boxes;
+    for (QWidget* box : boxesIn(client()))
+        boxes.append({-1, box});
+    for (int row = 0; row < list_->count(); ++row) {
+        if (QGroupBox* panel = panelTitled(list_->item(row)->text())) {
+            for (QWidget* box : boxesIn(panel))
+                boxes.append({row, box});
+        }
+    }
+    return boxes;
 }
 
 QMenu* tst_frmMain::openHelpMenu()
@@ -359,25 +376,43 @@ QMenu* tst_frmMain::openHelpMenu()
     return menu;
 }
 
+// The list holds the topics with a section in the reviewed report, then Update.
 void tst_frmMain::opensOnTheFirstTopicWithEveryBoxFilled()
 {
-    QCOMPARE(list_->count(), profileTopics().size());
-    for (const ProfileTopic& topic : profileTopics())
-        QCOMPARE(list_->item(topic.position)->text(), topic.text);
+    QStringList entries;
+    for (int row = 0; row < list_->count(); ++row)
+        entries << list_->item(row)->text();
+    QCOMPARE(entries, expectedHeadings() << QStringLiteral("Update"));
     QCOMPARE(list_->currentRow(), 0);
     QCOMPARE(list_->selectedItems().size(), 1);
-    QCOMPARE(list_->selectedItems().first()->text(), QStringLiteral("Planets Associated"));
-    QCOMPARE(frontPanel(), QStringLiteral("Frame1"));
+    QCOMPARE(frontPanel(), QStringLiteral("Planets Associated"));
 
-    // The key facts and the first panel are filled at once, every other panel when its
-    // topic is first chosen.
-    const SignProfile& profile = signProfile();
-    for (const BoxField& entry : kBoxes) {
-        if (entry.position > 0)
-            chooseEntry(entry.position);
-        const QString expected = profile.*entry.field;
-        QVERIFY2(!expected.isEmpty(), entry.box);
-        QCOMPARE(shownText(child<QWidget>(*window_, entry.box)), asShown(expected));
+    // Each box shows what the report shows under its caption: the key facts and the first
+    // panel at once, every other panel when its topic is first chosen. A panel of several
+    // boxes shows the section's lines from the top, each without its label up to ": ".
+    for (const ReportSection& section : expectedSections()) {
+        QStringList shown;
+        if (section.heading.isEmpty()) {
+            for (QWidget* box : boxesIn(client()))
+                shown << box->accessibleName() + QLatin1String(": ") + shownText(box);
+            shown.sort();
+            QStringList lines = section.text.split(QLatin1String("\r\n"));
+            lines.sort();
+            QCOMPARE(shown, lines);
+            continue;
+        }
+        chooseTopic(section.heading);
+        QCOMPARE(frontPanel(), section.heading);
+        const QList<QWidget*> boxes = boxesIn(panelTitled(section.heading));
+        QStringList expected = {section.text};
+        if (boxes.size() > 1) {
+            expected = section.text.split(QLatin1String("\r\n"));
+            for (QString& line : expected)
+                line = line.section(QLatin1String(": "), 1);
+        }
+        for (QWidget* box : boxes)
+            shown << shownText(box);
+        QCOMPARE(shown.join('|'), asShown(expected.join('|')));
     }
 }
 
@@ -412,21 +447,36 @@ void tst_frmMain::placesTheMainControlsAtTheirPixelRectangles()
 {
     const struct {
         const char* name;
-        QRect rect;
+        QRect rect; // a width of 0: as wide as its text
+        bool severalLines = false;
     } places[] = {
         {"lstOptions", QRect(8, 263, 153, 145)},
         {"cmdSave", QRect(8, 414, 153, 25)},
         {"txtZodiacElement", QRect(378, 72, 154, 19)},
         {"fraFullBrand", QRect(168, 380, 400, 73)},
-        {"txtChild", QRect(16, 184, 369, 50)},
+        {"txtMother", QRect(16, 40, 369, 50), true},
+        {"txtChild", QRect(16, 184, 369, 50), true},
+        {"txtGeneralTraits", QRect(16, 24, 367, 210), true},
+        {"txtNegativeTraits", QRect(16, 24, 367, 207), true},
+        {"txtLuckyMetals", QRect(120, 176, 265, 19)},
+        {"Label8", QRect(16, 147, 0, 13)},
+        {"Label14", QRect(8, 179, 0, 13)},
         {"lblForum", QRect(8, 128, 137, 26)}, // grown by a pixel to its two lines
     };
     chooseEveryTopic();
-    for (const auto& place : places)
-        QCOMPARE(child<QWidget>(*window_, place.name)->geometry(), place.rect);
-    for (const ProfileTopic& topic : profileTopics())
-        QCOMPARE(child<QWidget>(*window_, qPrintable(panelName(topic.position)))->geometry(),
-                 panelRect());
+    for (const auto& place : places) {
+        QWidget* control = child<QWidget>(*window_, place.name);
+        QRect seen = control->geometry();
+        if (place.rect.width() == 0)
+            seen.setWidth(0);
+        QCOMPARE(seen, place.rect);
+        QCOMPARE(qobject_cast<QPlainTextEdit*>(control) != nullptr, place.severalLines);
+    }
+    for (int row = 0; row < list_->count(); ++row) {
+        const QGroupBox* panel = panelTitled(list_->item(row)->text());
+        QVERIFY2(panel, qPrintable(list_->item(row)->text()));
+        QCOMPARE(panel->geometry(), panelRect());
+    }
 
     // Caption labels stand just above the left end of their box, one line high.
     const char* const pairs[][2] = {{"Label5", "txtZodiacQuality"},
@@ -455,14 +505,13 @@ void tst_frmMain::showsThePictureInASunkenBoxOfItsOwnSize()
 
 void tst_frmMain::clickingAnEntryBringsItsPanelForward()
 {
-    // Out of order, so a panel cannot come forward merely by following its neighbour.
-    const int order[] = {6, 0, 15, 2, 14, 7, 1, 9, 3, 12, 4, 11, 5, 13, 8, 10, 0};
     const char* const facts[] = {"txtZodiacQuality", "txtZodiacElement", "txtZodiacSymbol",
                                  "txtBirthDates"};
-    for (int position : order) {
-        chooseEntry(position);
-        QCOMPARE(list_->currentRow(), position);
-        QCOMPARE(frontPanel(), panelName(position));
+    const QList<int> rows = rowsOutOfOrder(list_->count()) << 0;
+    for (int row : rows) {
+        chooseEntry(row);
+        QCOMPARE(list_->currentRow(), row);
+        QCOMPARE(frontPanel(), list_->item(row)->text());
         // The key facts above the panels stay in sight whatever the topic.
         for (const char* name : facts) {
             auto* box = child<QLineEdit>(*window_, name);
@@ -470,46 +519,49 @@ void tst_frmMain::clickingAnEntryBringsItsPanelForward()
         }
     }
     // Nothing of the panels behind shows through the one in front.
-    for (int position : {0, 6, 7, 15}) {
-        chooseEntry(position);
-        QVERIFY2(panelView() == panelViewAlone(position), qPrintable(QString::number(position)));
+    for (const char* title :
+         {"Planets Associated", "Compatibility Traits", "Libra As Family", "Update"}) {
+        chooseTopic(title);
+        QVERIFY2(panelView() == panelViewAlone(), title);
     }
     // Choosing the entry that is already chosen keeps its panel in front.
-    chooseEntry(8);
-    chooseEntry(8);
-    QCOMPARE(frontPanel(), QStringLiteral("Frame9"));
+    chooseTopic("Common Profession");
+    chooseTopic("Common Profession");
+    QCOMPARE(frontPanel(), QStringLiteral("Common Profession"));
 }
 
 void tst_frmMain::everyKeyboardWayOfChoosingSwitchesPanels()
 {
     list_->setFocus();
     QTRY_VERIFY(list_->hasFocus());
-    const auto panelOfCurrentRow = [this] { return panelName(list_->currentRow()); };
+    const auto panelOfCurrentRow = [this] { return list_->currentItem()->text(); };
 
     QTest::keyClick(list_, Qt::Key_Down);
     QCOMPARE(list_->currentRow(), 1);
-    QCOMPARE(frontPanel(), QStringLiteral("Frame2"));
+    QCOMPARE(frontPanel(), QStringLiteral("Lucky Charm"));
     QTest::keyClick(list_, Qt::Key_End);
-    QCOMPARE(frontPanel(), QStringLiteral("Frame16"));
+    QCOMPARE(frontPanel(), QStringLiteral("Update"));
     QTest::keyClick(list_, Qt::Key_Up);
-    QCOMPARE(frontPanel(), QStringLiteral("Frame15"));
+    QCOMPARE(list_->currentRow(), list_->count() - 2);
+    QCOMPARE(frontPanel(), panelOfCurrentRow());
     QTest::keyClick(list_, Qt::Key_Home);
-    QCOMPARE(frontPanel(), QStringLiteral("Frame1"));
+    QCOMPARE(frontPanel(), QStringLiteral("Planets Associated"));
 
     QTest::keyClick(list_, Qt::Key_PageDown);
     QVERIFY(list_->currentRow() > 1);
     QCOMPARE(frontPanel(), panelOfCurrentRow());
     QTest::keyClick(list_, Qt::Key_PageUp);
     QCOMPARE(list_->currentRow(), 0);
-    QCOMPARE(frontPanel(), QStringLiteral("Frame1"));
+    QCOMPARE(frontPanel(), QStringLiteral("Planets Associated"));
 
     // Typing a first letter jumps to the next entry that starts with it.
     const int pause = QApplication::keyboardInputInterval() + 100;
     const struct {
         char letter;
         const char* panel;
-    } jumps[] = {{'h', "Frame10"}, {'u', "Frame16"}, {'f', "Frame6"}, {'f', "Frame11"},
-                 {'l', "Frame14"}, {'l', "Frame2"},  {'l', "Frame8"}};
+    } jumps[] = {{'h', "Health Concern"},   {'u', "Update"},           {'f', "Friendship Traits"},
+                 {'f', "Financial Habits"}, {'l', "Love And Romance"}, {'l', "Lucky Charm"},
+                 {'l', "Libra As Family"}};
     for (const auto& jump : jumps) {
         QTest::qWait(pause);
         QTest::keyClicks(list_, QString(QLatin1Char(jump.letter)));
@@ -520,9 +572,9 @@ void tst_frmMain::everyKeyboardWayOfChoosingSwitchesPanels()
 void tst_frmMain::panelTitlesAloneAreBold()
 {
     chooseEveryTopic();
-    for (const ProfileTopic& topic : profileTopics()) {
-        auto* panel = child<QGroupBox>(*window_, qPrintable(panelName(topic.position)));
-        QCOMPARE(panel->title(), topic.text);
+    for (int row = 0; row < list_->count(); ++row) {
+        const QGroupBox* panel = panelTitled(list_->item(row)->text());
+        QVERIFY2(panel, qPrintable(list_->item(row)->text()));
         QVERIFY(panel->font().bold());
         QCOMPARE(panel->font().pointSizeF(), 8.25);
         const auto inner = panel->findChildren<QWidget*>();
@@ -530,15 +582,18 @@ void tst_frmMain::panelTitlesAloneAreBold()
             QVERIFY2(!w->font().bold(), qPrintable(w->objectName()));
     }
     QVERIFY(!child<QGroupBox>(*window_, "Frame18")->font().bold());
+    // The names assistive tools know the panels by.
+    QCOMPARE(child<QGroupBox>(*window_, "Frame1")->title(), QStringLiteral("Planets Associated"));
+    QCOMPARE(child<QGroupBox>(*window_, "Frame7")->title(), QStringLiteral("Compatibility Traits"));
 }
 
 void tst_frmMain::boxesRefuseTypingAndPastingButCopy()
 {
     QClipboard* clipboard = QApplication::clipboard();
-    for (const BoxField& entry : kBoxes) {
-        if (entry.position >= 0)
-            chooseEntry(entry.position);
-        auto* box = child<QWidget>(*window_, entry.box);
+    for (const auto& [row, box] : everyBox()) {
+        if (row >= 0)
+            chooseEntry(row);
+        const QByteArray name = box->objectName().toLatin1();
         const QString before = shownText(box);
         clickWidget(box);
         QTRY_VERIFY(box->hasFocus());
@@ -552,15 +607,15 @@ void tst_frmMain::boxesRefuseTypingAndPastingButCopy()
         QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
         QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
         dropText(box, QStringLiteral("DROPPED"));
-        QVERIFY2(shownText(box) == before, entry.box);
+        QVERIFY2(shownText(box) == before, name);
 
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
-        QVERIFY2(clipboard->text() == before, entry.box);
+        QVERIFY2(clipboard->text() == before, name);
     }
 
     // A part of a text is selected with the keyboard alone and copied.
-    chooseEntry(2);
+    chooseTopic("General Traits");
     auto* traits = child<QPlainTextEdit>(*window_, "txtGeneralTraits");
     clickWidget(traits);
     QTest::keyClick(traits, Qt::Key_Home, Qt::ControlModifier);
@@ -579,23 +634,22 @@ void tst_frmMain::everyBoxShowsItsCaretWhileFocused()
     const auto restore = qScopeGuard(
         [hints, flashTime = hints->cursorFlashTime()] { hints->setCursorFlashTime(flashTime); });
     hints->setCursorFlashTime(0); // steady, so that every picture of a focused box has it
-    for (const BoxField& entry : kBoxes) {
-        if (entry.position >= 0)
-            chooseEntry(entry.position);
-        auto* box = child<QWidget>(*window_, entry.box);
+    for (const auto& [row, box] : everyBox()) {
+        if (row >= 0)
+            chooseEntry(row);
+        const QByteArray name = box->objectName().toLatin1();
         clickWidget(box);
         QTRY_VERIFY(box->hasFocus());
         const QImage focused = box->grab().toImage();
         list_->setFocus();
         QTRY_VERIFY(!box->hasFocus());
         const QRect caret = changedArea(focused, box->grab().toImage());
-        QVERIFY2(caret.width() >= 1 && caret.width() <= 2, entry.box);
-        QVERIFY2(caret.height() >= box->fontMetrics().height() - 2, entry.box);
+        QVERIFY2(caret.width() >= 1 && caret.width() <= 2, name);
+        QVERIFY2(caret.height() >= box->fontMetrics().height() - 2, name);
         // A line box draws its own caret: where the box says its caret is, within a pixel.
         const QRectF said = box->inputMethodQuery(Qt::ImCursorRectangle).toRectF();
         const qreal drawnAt = caret.left() + caret.width() / 2.0;
-        QVERIFY2(!qobject_cast<QLineEdit*>(box) || qAbs(drawnAt - said.center().x()) <= 1.0,
-                 entry.box);
+        QVERIFY2(!qobject_cast<QLineEdit*>(box) || qAbs(drawnAt - said.center().x()) <= 1.0, name);
     }
 }
 
@@ -635,7 +689,7 @@ void tst_frmMain::caretBlinksAtHalfTheFlashTimeAndShowsAtOnceWhenMoved()
 
 void tst_frmMain::longTextsWrapAndKeepTheirScrollPositionAndSelection()
 {
-    chooseEntry(2);
+    chooseTopic("General Traits");
     auto* traits = child<QPlainTextEdit>(*window_, "txtGeneralTraits");
     QScrollBar* bar = traits->verticalScrollBar();
     QVERIFY(bar->isVisible());
@@ -651,20 +705,21 @@ void tst_frmMain::longTextsWrapAndKeepTheirScrollPositionAndSelection()
     QVERIFY(scrolled > 0);
     QVERIFY(!selected.isEmpty());
 
-    chooseEntry(5);
-    chooseEntry(kUpdatePosition);
-    chooseEntry(2);
-    QCOMPARE(frontPanel(), QStringLiteral("Frame3"));
+    chooseTopic("Friendship Traits");
+    chooseTopic("Update");
+    chooseTopic("General Traits");
+    QCOMPARE(frontPanel(), QStringLiteral("General Traits"));
     QCOMPARE(bar->value(), scrolled);
     QCOMPARE(traits->textCursor().selectedText(), selected);
 }
 
 void tst_frmMain::captionLabelsShowHintsAndBoxesNone()
 {
+    chooseEveryTopic();
     for (const Hint& hint : kHints) {
-        if (hint.position >= 0)
-            chooseEntry(hint.position);
         auto* label = child<QLabel>(*window_, hint.label);
+        if (auto* panel = qobject_cast<QGroupBox*>(label->parentWidget()))
+            chooseTopic(panel->title()); // the panel that holds it in front
         QCOMPARE(label->text(), QLatin1String(hint.caption));
         QToolTip::hideText();
         QTRY_VERIFY(!QToolTip::isVisible());
@@ -674,9 +729,8 @@ void tst_frmMain::captionLabelsShowHintsAndBoxesNone()
         QTRY_VERIFY2(QToolTip::isVisible(), hint.label);
         QCOMPARE(QToolTip::text(), QLatin1String(hint.hint));
     }
-    chooseEveryTopic();
-    for (const BoxField& entry : kBoxes)
-        QVERIFY2(child<QWidget>(*window_, entry.box)->toolTip().isEmpty(), entry.box);
+    for (const auto& [row, box] : everyBox())
+        QVERIFY2(box->toolTip().isEmpty(), qPrintable(box->objectName()));
 }
 
 // Whether labels fit their text is checked for every window at two scales elsewhere;
@@ -684,7 +738,7 @@ void tst_frmMain::captionLabelsShowHintsAndBoxesNone()
 // the key facts' boxes have to scroll.
 void tst_frmMain::linkTextsAndKeyFactsShowAsLaidOut()
 {
-    chooseEntry(kUpdatePosition);
+    chooseTopic("Update");
     for (const char* name : {"lblForum", "lblDaily"}) {
         auto* label = child<QLabel>(*window_, name);
         const int lines =
@@ -806,17 +860,17 @@ void tst_frmMain::linkLabelsOpenTheirPagesOncePerClick()
     const struct {
         const char* label;
         LinkTarget target;
-        int position; // topic to choose first, or -1
+        const char* topic; // topic to choose first, if any
         QColor colour;
     } links[] = {
-        {"Label61", LinkTarget::HomePage, -1, Qt::white},
-        {"lblForum", LinkTarget::SignForumPage, kUpdatePosition, kLinkBlue},
-        {"lblAstrology", LinkTarget::HelpPage, kUpdatePosition, kLinkBlue},
-        {"lblDaily", LinkTarget::DailyHoroscopePage, kUpdatePosition, kLinkBlue},
+        {"Label61", LinkTarget::HomePage, nullptr, Qt::white},
+        {"lblForum", LinkTarget::SignForumPage, "Update", kLinkBlue},
+        {"lblAstrology", LinkTarget::HelpPage, "Update", kLinkBlue},
+        {"lblDaily", LinkTarget::DailyHoroscopePage, "Update", kLinkBlue},
     };
     for (const auto& link : links) {
-        if (link.position >= 0)
-            chooseEntry(link.position);
+        if (link.topic)
+            chooseTopic(link.topic);
         platform_->openedAddresses.clear();
         auto* label = child<QLabel>(*window_, link.label);
         QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
@@ -868,23 +922,26 @@ void tst_frmMain::promotionalClickReachesOnlyTheLabelInFront()
 void tst_frmMain::updateLinksReactOnlyWhileTheirPanelIsInFront()
 {
     const char* const links[] = {"lblForum", "lblAstrology", "lblDaily"};
-    chooseEntry(kUpdatePosition);
+    chooseTopic("Update");
     QList<QPoint> places;
     for (const char* name : links) {
         auto* label = child<QLabel>(*window_, name);
         places << label->mapTo(client(), label->rect().center());
     }
-    for (int position : {0, 1, 2, 7, 14}) {
-        chooseEntry(position);
+    for (const char* topic : {"Planets Associated", "Lucky Charm", "General Traits",
+                              "Libra As Family", "Famous Personalities"}) {
+        chooseTopic(topic);
         for (const QPoint& place : places)
             clickAt(place);
     }
     QVERIFY(platform_->openedAddresses.isEmpty());
 
     // The update panel holds links only, no profile text.
-    QVERIFY(child<QWidget>(*window_, "Frame16")->findChildren<QLineEdit*>().isEmpty());
-    QVERIFY(child<QWidget>(*window_, "Frame16")->findChildren<QPlainTextEdit*>().isEmpty());
-    chooseEntry(kUpdatePosition);
+    const QGroupBox* update = panelTitled(QStringLiteral("Update"));
+    QVERIFY(update);
+    QVERIFY(update->findChildren<QLineEdit*>().isEmpty());
+    QVERIFY(update->findChildren<QPlainTextEdit*>().isEmpty());
+    chooseTopic("Update");
     clickAt(places[0]);
     QCOMPARE(platform_->openedAddresses, QStringList{linkAddress(LinkTarget::SignForumPage)});
 }
@@ -897,7 +954,8 @@ void tst_frmMain::panelsBuiltWhenFirstChosenLookAsIfBuiltAtOnce()
     ProgramWindows atOnce;
     atOnce.main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&atOnce.main));
-    for (int position : {-1, 6, 0, 15, 2, 14, 7, 1, 9, 3, 12, 4, 11, 5, 13, 8, 10}) {
+    const QList<int> order = QList<int>{-1} << rowsOutOfOrder(list_->count());
+    for (int position : order) {
         if (position >= 0) {
             list_->setCurrentRow(position);
             atOnce.showTopic(position);
@@ -911,7 +969,8 @@ void tst_frmMain::panelsBuiltWhenFirstChosenLookAsIfBuiltAtOnce()
         // Tab leads from the key facts into the panel in front, whenever it was built. Both
         // windows take the same keys, since tabbing into a fact too long for its box (as
         // under Windows' fonts) leaves it scrolled to its end.
-        if (position < 0 || position == kUpdatePosition)
+        const QString title = position < 0 ? QString() : list_->item(position)->text();
+        if (position < 0 || title == QLatin1String("Update"))
             continue;
         for (QWidget* window :
              {static_cast<QWidget*>(window_), static_cast<QWidget*>(&atOnce.main)}) {
@@ -920,8 +979,8 @@ void tst_frmMain::panelsBuiltWhenFirstChosenLookAsIfBuiltAtOnce()
             lastFact->setFocus(Qt::TabFocusReason);
             QTest::keyClick(lastFact, Qt::Key_Tab);
             QWidget* next = QApplication::focusWidget();
-            QVERIFY2(next && next->parentWidget()->objectName() == panelName(position),
-                     qPrintable(QString::number(position)));
+            auto* panel = next ? qobject_cast<QGroupBox*>(next->parentWidget()) : nullptr;
+            QVERIFY2(panel && panel->title() == title, qPrintable(title));
         }
     }
 }

@@ -361,6 +361,8 @@ void TestFrmSave::undoCtrlTabAndCtrlWInTheReport()
     view->setFocus();
     QTest::keyClick(view, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(QApplication::focusWidget() != view);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // back, then forward again
+    QCOMPARE(QApplication::focusWidget(), view);
 
     QSignalSpy finished(&report.window, &QDialog::finished);
     view->setFocus();

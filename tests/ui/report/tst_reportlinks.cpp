@@ -10,6 +10,7 @@
 
 #include <QPointer>
 #include <QRandomGenerator>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -82,14 +83,16 @@ int characterWidth(const QTextEdit& view, int position)
     return character.isSpace() ? 0 : view.fontMetrics().horizontalAdvance(character);
 }
 
-// Viewport point on the character at the position, in its first half so that a press
-// there also puts the caret in front of it.
-QPoint pointOnCharacter(const QTextEdit& view, int position)
+// Viewport point on the character at the position, by default in its first half so that
+// a press there also puts the caret in front of it; a pixel clear of either edge, which
+// whole pixels place only roughly.
+QPoint pointOnCharacter(const QTextEdit& view, int position, qreal along = 1.0 / 3)
 {
     QTextCursor cursor(view.document());
     cursor.setPosition(position);
     const QRect before = view.cursorRect(cursor);
-    return QPoint(before.left() + characterWidth(view, position) / 3, before.center().y());
+    const int width = characterWidth(view, position);
+    return QPoint(before.left() + qBound(1, int(width * along), width - 2), before.center().y());
 }
 
 void pressOn(QTextEdit& view, int position, Qt::MouseButton button = Qt::LeftButton)
@@ -207,8 +210,9 @@ QString firstWrongLink(const QTextEdit& view)
     return QString();
 }
 
-// Presses every character that can be pressed: each one shown as a link must open its
-// link's own text, and no other anything. Says what went wrong, if anything.
+// Presses every character that can be pressed, near its left and near its right end: each
+// one shown as a link must open its link's own text, and no other anything. Says what went
+// wrong, if anything.
 QString wrongPress(QTextEdit& view, FakePlatform& platform)
 {
     platform.openedAddresses.clear();
@@ -219,16 +223,19 @@ QString wrongPress(QTextEdit& view, FakePlatform& platform)
         view.setTextCursor(cursor); // scrolled into view
         if (characterWidth(view, position) < 3)
             continue;
-        const QPoint point = pointOnCharacter(view, position);
-        QTest::mousePress(view.viewport(), Qt::LeftButton, Qt::NoModifier, point);
-        QTest::mouseRelease(view.viewport(), Qt::LeftButton, Qt::NoModifier, point);
-        const QString link = shownLinkAt(view, position);
-        if (!link.isEmpty())
-            wanted << webAddressToOpen(link);
-        if (platform.openedAddresses != wanted)
-            return QStringLiteral("a press at %1 opened %2, wanted %3")
-                .arg(position)
-                .arg(platform.openedAddresses.join(' '), wanted.join(' '));
+        for (const qreal along : {0.2, 0.8}) {
+            const QPoint point = pointOnCharacter(view, position, along);
+            QTest::mousePress(view.viewport(), Qt::LeftButton, Qt::NoModifier, point);
+            QTest::mouseRelease(view.viewport(), Qt::LeftButton, Qt::NoModifier, point);
+            const QString link = shownLinkAt(view, position);
+            if (!link.isEmpty())
+                wanted << webAddressToOpen(link);
+            if (platform.openedAddresses != wanted)
+                return QStringLiteral("a press at %1 (%2 along) opened %3, wanted %4")
+                    .arg(position)
+                    .arg(along)
+                    .arg(platform.openedAddresses.join(' '), wanted.join(' '));
+        }
     }
     return QString();
 }
@@ -246,6 +253,8 @@ private slots:
     void editingKeepsLinksInStepWithTheText();
     void undoAndRedoStayAvailable();
     void randomEditsLeaveTheLinksAFullScanFinds();
+    void pressOpensTheAddressUnderIt_data();
+    void pressOpensTheAddressUnderIt();
     void leftPressOpensOnce();
     void releaseAndRightButtonOpenNothing();
     void eventsStillReachTheView();
@@ -404,7 +413,8 @@ void TestReportLinks::randomEditsLeaveTheLinksAFullScanFinds()
     // A plain view fed the same keys: undo and redo must leave the same text in both.
     auto* bare = new QTextEdit(&wired.window);
     wired.window.layout()->addWidget(bare);
-    wired.window.resize(900, 500);
+    // Narrow and low, so that the text scrolls and presses must allow for it.
+    wired.window.resize(240, 160);
     for (QTextEdit* each : {&view, bare}) {
         QTest::keyClicks(each, QStringLiteral("Notes: www.a.org/x and"));
         QTest::keyClick(each, Qt::Key_Return);
@@ -422,6 +432,40 @@ void TestReportLinks::randomEditsLeaveTheLinksAFullScanFinds()
             wrong.isEmpty(),
             qPrintable(QStringLiteral("seed %1, edit %2: %3").arg(seed).arg(round).arg(wrong)));
     }
+}
+
+void TestReportLinks::pressOpensTheAddressUnderIt_data()
+{
+    QTest::addColumn<int>("linesAbove"); // addresses of their own, scrolled out of sight
+    QTest::addColumn<int>("character");  // pressed, in "go www.b.org now"
+    QTest::addColumn<qreal>("along");    // where across the character
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("first character") << 0 << 3 << 0.2 << "http://www.b.org";
+    QTest::newRow("right end of the last character") << 0 << 11 << 0.8 << "http://www.b.org";
+    QTest::newRow("right half of the blank before") << 0 << 2 << 0.8 << "";
+    QTest::newRow("left half of the blank after") << 0 << 12 << 0.2 << "";
+    QTest::newRow("scrolled to the end") << 20 << 5 << 0.2 << "http://www.b.org";
+}
+
+void TestReportLinks::pressOpensTheAddressUnderIt()
+{
+    QFETCH(int, linesAbove);
+    QFETCH(int, character);
+    QFETCH(qreal, along);
+    QFETCH(QString, opened);
+    FakePlatform platform;
+    WiredView wired(platform);
+    QTextEdit& view = *wired.view;
+    view.setFont(QFont(view.font().family(), 24)); // a blank wide enough to press either half
+    for (int line = 0; line < linesAbove; ++line)
+        view.insertPlainText(QStringLiteral("www.line%1.org\n").arg(line));
+    const int start = view.textCursor().position();
+    view.insertPlainText(QStringLiteral("go www.b.org now"));
+    view.ensureCursorVisible();
+    QCOMPARE(view.verticalScrollBar()->value() > 0, linesAbove > 0);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier,
+                      pointOnCharacter(view, start + character, along));
+    QCOMPARE(platform.openedAddresses.join(' '), opened);
 }
 
 void TestReportLinks::leftPressOpensOnce()

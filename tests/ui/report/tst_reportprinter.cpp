@@ -3,7 +3,6 @@
 
 #include "profile/SignProfile.h"
 #include "report/ReportComposer.h"
-#include "report/ReportPalette.h"
 #include "support/ExternalTool.h"
 #include "support/FakePlatform.h"
 #include "ui/report/ReportPrinter.h"
@@ -56,6 +55,19 @@ int pixelsOfColour(const QImage& image, QRgb colour)
         for (int x = 0; x < image.width(); ++x)
             count += image.pixel(x, y) == (colour | 0xff000000u);
     return count;
+}
+
+// The longest run of pixels that are not white in any one row of the picture.
+int longestLine(const QImage& image)
+{
+    int longest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0, run = 0; x < image.width(); ++x) {
+            run = qGray(image.pixel(x, y)) < 200 ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    }
+    return longest;
 }
 
 std::unique_ptr<QPrinter> pdfPrinter(const QString& path)
@@ -171,12 +183,14 @@ void TestReportPrinter::printsWithTheViewsFormatting()
              qPrintable(fonts));
     QVERIFY2(fonts.contains(QRegularExpression(family + "\\s")), qPrintable(fonts));
 
-    // The title, headings and labels keep their colours on paper; the text is black.
+    // The title, headings and labels keep their purple, teal and dark red on paper; the
+    // text is black; the address typed at the top keeps its underline, a line longer than
+    // any stroke of a letter.
     const QImage page = firstPageImage(pdf, folder.path());
     QVERIFY(!page.isNull());
-    for (QRgb colour : {reportPalette::kTitle, reportPalette::kHeading, reportPalette::kLabel,
-                        reportPalette::kBody})
+    for (QRgb colour : {0x800080u, 0x008080u, 0x800000u, 0x000000u})
         QVERIFY(pixelsOfColour(page, colour) > 20);
+    QVERIFY2(longestLine(page) > 100, qPrintable(QString::number(longestLine(page))));
 }
 
 QTEST_MAIN(TestReportPrinter)
