@@ -19,6 +19,7 @@ struct InProcessTimes {
     Summary printPdfMs;       // the filled report printed to a PDF file
     int reportCharacters = 0; // of the filled report, to show it was not empty
     long peakRssKib = 0;
+    Load load;
 };
 
 // Needs a QApplication. Runs each step a few times untimed first.
