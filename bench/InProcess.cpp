@@ -84,6 +84,18 @@ Summary timePrinting(QTextEdit& view, int repetitions)
     return summary;
 }
 
+Summary timeSavingPdf(QTextEdit& view, int repetitions)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("report.pdf"));
+    bool saved = true;
+    const Summary summary = timeRepeatedly(
+        repetitions, [] {}, [&] { saved = savePdfFile(view, path).isEmpty() && saved; });
+    if (!saved)
+        std::fprintf(stderr, "qvz-bench: saving as PDF failed\n");
+    return summary;
+}
+
 // The first choice of each topic but the first, in a shown main window: building the
 // topic's panel, filling and binding it, and bringing it forward; the painting follows
 // later, as it would for a panel built before. Gives each topic's median over the windows.
@@ -132,6 +144,7 @@ InProcessTimes measureInProcess(int repetitions)
     // Printing is slower by far; a quarter of the runs gives a steady median.
     times.printRepetitions = qMax(1, repetitions / 4);
     times.printPdfMs = timePrinting(*view, times.printRepetitions);
+    times.savePdfMs = timeSavingPdf(*view, times.printRepetitions);
     times.peakRssKib = peakRssKib();
     times.load = loadSince(loadAtStart);
     return times;
@@ -146,6 +159,9 @@ void printInProcess(const InProcessTimes& times)
     std::printf("  open the report window  %s\n", qPrintable(describe(times.openReportMs)));
     std::printf("  write the report as RTF %s\n", qPrintable(describe(times.writeRtfMs)));
     std::printf("  print it to PDF         %s\n", qPrintable(describe(times.printPdfMs)));
+    std::printf("  save it as PDF          %s  (%.2fx printing it)\n",
+                qPrintable(describe(times.savePdfMs)),
+                times.savePdfMs.median / times.printPdfMs.median);
     std::printf("  report characters       %d\n", times.reportCharacters);
     std::printf("  peak memory             %.1f MiB\n", double(times.peakRssKib) / 1024);
 }
@@ -159,6 +175,8 @@ QJsonObject toJson(const InProcessTimes& times)
             {"open_report_ms", toJson(times.openReportMs)},
             {"write_rtf_ms", toJson(times.writeRtfMs)},
             {"print_pdf_ms", toJson(times.printPdfMs)},
+            {"save_pdf_ms", toJson(times.savePdfMs)},
+            {"save_pdf_vs_print", times.savePdfMs.median / times.printPdfMs.median},
             {"report_characters", times.reportCharacters},
             {"peak_rss_kib", double(times.peakRssKib)},
             {"load", toJson(times.load)}};

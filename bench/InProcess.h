@@ -17,6 +17,7 @@ struct InProcessTimes {
     Summary openReportMs;     // constructing the report window: wiring, composing, filling
     Summary writeRtfMs;       // the filled report as RTF
     Summary printPdfMs;       // the filled report printed to a PDF file
+    Summary savePdfMs;        // the filled report saved as a PDF, as the Save command does
     int reportCharacters = 0; // of the filled report, to show it was not empty
     long peakRssKib = 0;
     Load load;

@@ -12,7 +12,10 @@ MessageAnswer QuietPlatform::showMessage(const MessageRequest& request)
     return request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
 }
 
-void QuietPlatform::openAddress(const QString&) {}
+bool QuietPlatform::openAddress(const QString&)
+{
+    return true;
+}
 
 QDate QuietPlatform::today() const
 {
@@ -41,12 +44,12 @@ bool QuietPlatform::acquireInstanceLock()
     return true;
 }
 
-QString QuietPlatform::askSaveFileName(const SaveDialogRequest&)
+SaveDialogAnswer QuietPlatform::askSaveFileName(const SaveDialogRequest&)
 {
-    return QString();
+    return {};
 }
 
-std::unique_ptr<QPrinter> QuietPlatform::defaultPrinter(QString&)
+std::unique_ptr<QPrinter> QuietPlatform::defaultPrinter(QString&, QWidget*)
 {
     return nullptr;
 }

@@ -12,15 +12,15 @@ namespace qvz::bench {
 class QuietPlatform : public Platform {
 public:
     MessageAnswer showMessage(const MessageRequest& request) override;
-    void openAddress(const QString& address) override;
+    bool openAddress(const QString& address) override;
     QDate today() const override;
     void seedRandomFromClock() override;
     float nextRandom() override;
     QString readSetting(const QString& key) override;
     bool saveSetting(const QString& key, const QString& value) override;
     bool acquireInstanceLock() override;
-    QString askSaveFileName(const SaveDialogRequest& request) override;
-    std::unique_ptr<QPrinter> defaultPrinter(QString& failure) override;
+    SaveDialogAnswer askSaveFileName(const SaveDialogRequest& request) override;
+    std::unique_ptr<QPrinter> defaultPrinter(QString& failure, QWidget* owner) override;
     void endProcess(int status) override;
 };
 

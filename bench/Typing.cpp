@@ -35,7 +35,11 @@ const QString kTyped = QStringLiteral("see www.a.org/p \n\b");
 class CountingPlatform : public QuietPlatform {
 public:
     QStringList opened;
-    void openAddress(const QString& address) override { opened << address; }
+    bool openAddress(const QString& address) override
+    {
+        opened << address;
+        return true;
+    }
 };
 
 // Notes as people paste them: lines of prose of every length, blank lines, and an

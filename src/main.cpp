@@ -6,6 +6,7 @@
 #include "app/WindowSystem.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/ProgramIcon.h"
+#include "ui/platform/PrinterQuery.h"
 #include "ui/platform/QtPlatform.h"
 
 #include <QApplication>
@@ -13,6 +14,9 @@
 
 int main(int argc, char* argv[])
 {
+    // Started by the program itself to ask the print system, which may never answer.
+    if (qvz::isPrinterQuery(argc, argv))
+        return qvz::answerPrinterQuery(argc, argv);
     // The platform goes on the command line rather than into the environment, which the
     // browsers the program starts would inherit.
     QByteArray platformName = qvz::preferredPlatform(argc, argv);

@@ -8,13 +8,19 @@
 #include "ui/exit/frmNagScreen2.h"
 #include "ui/main/frmAbout.h"
 #include "ui/main/frmMain.h"
+#include "ui/platform/PrinterQuery.h"
 #include "ui/platform/QtPlatform.h"
 #include "ui/report/frmSave.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QPalette>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -29,10 +35,37 @@ bool saveShot(QWidget& window, const QDir& folder, const QString& name)
     return saved;
 }
 
+// Print where there is no printer: its message, and the save dialog that its "Save as
+// PDF" button opens, with the PDF filter chosen; both as the program shows them.
+bool printWithoutPrinterShots(qvz::frmSave& report, const QDir& folder)
+{
+    bool ok = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* window = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(window)) {
+            ok = saveShot(*box, folder, QStringLiteral("NoPrinter"));
+            box->buttons().constLast()->click();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(window)) {
+            ok = ok && saveShot(*dialog, folder, QStringLiteral("SaveAsPdf"));
+            dialog->reject();
+        }
+    });
+    poll.start(100);
+    report.findChild<QPushButton*>(QStringLiteral("cmdPrint"))->click();
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    // Print asks the print system through a child process of the program: here, this tool.
+    if (qvz::isPrinterQuery(argc, argv))
+        return qvz::answerPrinterQuery(argc, argv);
+    // The save dialog shows an empty folder, not the files of whoever makes the pictures.
+    const QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
     QApplication app(argc, argv);
     qvz::installFontSubstitutes();
     QStringList arguments = QApplication::arguments().mid(1);
@@ -50,6 +83,7 @@ int main(int argc, char* argv[])
     ok &= saveShot(about, folder, QStringLiteral("frmAbout"));
     qvz::frmSave report(platform, &mainWindow);
     ok &= saveShot(report, folder, QStringLiteral("frmSave"));
+    ok &= printWithoutPrinterShots(report, folder);
     qvz::frmNagScreen2 exitScreen(platform);
     ok &= saveShot(exitScreen, folder, QStringLiteral("frmNagScreen2"));
     return ok ? 0 : 1;

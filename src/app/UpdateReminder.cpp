@@ -15,17 +15,26 @@ namespace qvz {
 namespace {
 
 const QString kDurationKey = QStringLiteral("Duration");
+// The same date once more, in a form that no locale reads otherwise: the short date
+// text alone reads as another day, or as none, once the user's locale has changed.
+const QString kIsoDateKey = QStringLiteral("DurationIso");
 constexpr qint64 kQuietDays = 14;
 
-// The user's own short date format, whatever default locale the program has set.
-QLocale dateLocale()
+// Both values, Duration first: older copies of the program read it alone.
+bool saveToday(Platform& platform, const QLocale& locale)
 {
-    return QLocale::system();
+    const QDate today = platform.today();
+    return platform.saveSetting(kDurationKey, shortDateText(today, locale)) &&
+           platform.saveSetting(kIsoDateKey, today.toString(Qt::ISODate));
 }
 
-bool saveToday(Platform& platform)
+// The ISO date where there is a readable one; else Duration, as an older copy wrote it.
+QDate lastReminderDate(Platform& platform, const QLocale& locale)
 {
-    return platform.saveSetting(kDurationKey, shortDateText(platform.today(), dateLocale()));
+    const QDate iso = QDate::fromString(platform.readSetting(kIsoDateKey), Qt::ISODate);
+    if (iso.isValid())
+        return iso;
+    return parseShortDate(platform.readSetting(kDurationKey), locale, platform.today());
 }
 
 bool userWantsToCheck(Platform& platform)
@@ -41,19 +50,24 @@ bool userWantsToCheck(Platform& platform)
 
 void runUpdateReminder(Platform& platform)
 {
-    const QString stored = platform.readSetting(kDurationKey);
+    // The user's own short date format, whatever default locale the program has set.
+    runUpdateReminder(platform, QLocale::system());
+}
+
+void runUpdateReminder(Platform& platform, const QLocale& userLocale)
+{
     const QDate today = platform.today();
-    const QDate last = parseShortDate(stored, dateLocale(), today);
+    const QDate last = lastReminderDate(platform, userLocale);
     // A first run, or a text that is no longer a date (the user changed the system's
     // date format), starts the count afresh instead of silencing the reminder for ever.
     if (!last.isValid()) {
-        saveToday(platform);
+        saveToday(platform, userLocale);
         return;
     }
     if (qAbs(today.daysTo(last)) <= kQuietDays)
         return;
     const bool check = userWantsToCheck(platform);
-    if (!saveToday(platform))
+    if (!saveToday(platform, userLocale))
         return;
     if (check)
         openLink(platform, LinkTarget::DownloadPage);

@@ -15,6 +15,19 @@ QString rootPage(const char* path)
     return QLatin1String("http://") + siteHost() + QLatin1String(path);
 }
 
+// A referral address can run to hundreds of kilobytes; its beginning says what it is.
+constexpr qsizetype kLongestShownAddress = 200;
+
+QString shownAddress(const QString& address)
+{
+    if (address.size() <= kLongestShownAddress)
+        return address;
+    qsizetype length = kLongestShownAddress;
+    if (address.at(length - 1).isHighSurrogate())
+        --length;
+    return address.left(length) + QChar(0x2026); // horizontal ellipsis
+}
+
 } // namespace
 
 QString siteHost()
@@ -62,14 +75,22 @@ QString linkAddress(LinkTarget target)
     return QString();
 }
 
-void openLink(Platform& platform, LinkTarget target)
+QString browserFailureText(const QString& address)
 {
-    openLink(platform, linkAddress(target));
+    return QStringLiteral("No web browser could be started to open this address:\r\n") +
+           shownAddress(address);
 }
 
-void openLink(Platform& platform, const QString& address)
+void openLink(Platform& platform, LinkTarget target, QWidget* owner)
 {
-    platform.openAddress(address);
+    openLink(platform, linkAddress(target), owner);
+}
+
+void openLink(Platform& platform, const QString& address, QWidget* owner)
+{
+    if (!platform.openAddress(address))
+        platform.showMessage({applicationTitle(), browserFailureText(address),
+                              MessageIcon::Critical, MessageButtons::Ok, owner});
 }
 
 } // namespace qvz

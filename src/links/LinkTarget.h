@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace qvz {
 
 class Platform;
@@ -36,8 +38,13 @@ QString visitBoardCaption();
 
 QString linkAddress(LinkTarget target);
 
-// Hands the address to the browser and returns at once; a failure changes nothing.
-void openLink(Platform& platform, LinkTarget target);
-void openLink(Platform& platform, const QString& address);
+// Hands the address to the browser and returns at once. When no browser could be
+// started, a critical message over owner names the address and says so.
+void openLink(Platform& platform, LinkTarget target, QWidget* owner = nullptr);
+void openLink(Platform& platform, const QString& address, QWidget* owner = nullptr);
+
+// "No web browser could be started ..." with the address, shortened where it would not
+// fit a message box.
+QString browserFailureText(const QString& address);
 
 } // namespace qvz

@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 
 #include <QUrl>
+#include <utility>
 
 namespace qvz {
 
@@ -34,6 +35,25 @@ bool bothEmailsContain(const ReferralRequest& request, QChar character)
 bool isMissing(const QString& value, const char* placeholder)
 {
     return value.isEmpty() || value == QLatin1String(placeholder);
+}
+
+// A line edit holds no more than this: a longer value is refused, never cut.
+constexpr qsizetype kLongestField = 32767;
+
+// The name of the first field longer than that, or an empty string.
+QString tooLongField(const ReferralRequest& request)
+{
+    const std::pair<const QString*, const char*> fields[] = {
+        {&request.senderName, "Your Name"},
+        {&request.senderEmail, "Your Email Address"},
+        {&request.message, "Your Message"},
+        {&request.friendName, "Friend's Name"},
+        {&request.friendEmail, "Friend's Email Address"}};
+    for (const auto& [value, name] : fields) {
+        if (value->size() > kLongestField)
+            return QLatin1String(name);
+    }
+    return QString();
 }
 
 } // namespace
@@ -115,8 +135,18 @@ void submitReferral(Platform& platform, QWidget* owner)
         showReferralMessage(platform, QStringLiteral("Please Enter Your Friend's Name"), owner);
         return;
     }
+    const QString tooLong = tooLongField(request);
+    if (!tooLong.isEmpty()) {
+        showReferralMessage(
+            platform, tooLong + QStringLiteral(" Cannot Be Longer Than 32,767 Characters"), owner);
+        return;
+    }
     request.address = referralAddress(request);
-    openLink(platform, request.address);
+    if (!platform.openAddress(request.address))
+        showReferralMessage(platform,
+                            QStringLiteral("The referral was not sent.\r\n") +
+                                browserFailureText(request.address),
+                            owner);
 }
 
 } // namespace qvz

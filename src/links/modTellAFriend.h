@@ -39,7 +39,9 @@ void showReferralMessage(Platform& platform, const QString& text, QWidget* owner
 // addresses and goes on with submitReferral.
 void submitReferralForm(Platform& platform, const ReferralRequest& entered, QWidget* owner);
 
-// Checks the names and the message of the last request, builds its address and opens it.
+// Checks the names and the message of the last request and refuses a value longer than a
+// line edit holds, then builds its address and opens it. Where no browser could be started
+// to open it, a message says that the referral was not sent.
 void submitReferral(Platform& platform, QWidget* owner = nullptr);
 
 } // namespace qvz

@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QPrinter;
@@ -14,26 +15,37 @@ namespace qvz {
 
 enum class MessageIcon { Information, Critical };
 enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageAnswer { Ok, Yes, No, Alternative };
 
-// A modal message box. With YesNo, Yes is the default button.
+// A modal message box. With YesNo, Yes is the default button. An OK box may offer one
+// alternative beside OK, answered as Alternative; OK stays the default and Esc's answer.
 struct MessageRequest {
     QString caption;
     QString text;
     MessageIcon icon = MessageIcon::Information;
     MessageButtons buttons = MessageButtons::Ok;
     QWidget* owner = nullptr;
+    QString alternative = QString(); // the caption of the button beside OK, or none when empty
 };
 
 // A modal save dialog that asks before overwriting. It opens in the folder last saved to
-// in this run, the first time in the user's documents. It refuses, saying why, a path
-// that saveTargetRefusal refuses (a missing folder, a read-only file, a device), and the
-// user chooses again in that folder, or the nearest one that exists, with the typed name.
+// in this run, the first time in the user's documents. The file chosen is exactly the name
+// typed. It refuses, saying why, a path that saveTargetRefusal refuses (a character the
+// system forbids in names, a missing folder, a read-only file, a device), and the user
+// chooses again in that folder, or the nearest one that exists, with the typed name.
+// Each filter names one suffix ("Description (*.suffix)"), which a name typed without a
+// suffix gets from the filter chosen.
 struct SaveDialogRequest {
     QString title;
-    QString filter;
-    QString defaultSuffix;
+    QStringList filters;
+    int filter = 0; // chosen at the start
     QWidget* owner = nullptr;
+};
+
+// The path chosen, or an empty one when the user cancelled, and the filter chosen last.
+struct SaveDialogAnswer {
+    QString path;
+    int filter = 0;
 };
 
 // Everything that leaves the process goes through here, so that every window and
@@ -44,8 +56,9 @@ public:
 
     virtual MessageAnswer showMessage(const MessageRequest& request) = 0;
 
-    // Hands an address to the desktop's browser; fire and forget.
-    virtual void openAddress(const QString& address) = 0;
+    // Hands an address to the desktop's browser without waiting for it. False when the
+    // desktop could not hand it on: no program to open it, or an address too long to pass.
+    virtual bool openAddress(const QString& address) = 0;
 
     virtual QDate today() const = 0;
 
@@ -63,12 +76,13 @@ public:
     // cannot be made: true, and one line on standard error names the folder and why.
     virtual bool acquireInstanceLock() = 0;
 
-    // The chosen path, or an empty string when the user cancelled.
-    virtual QString askSaveFileName(const SaveDialogRequest& request) = 0;
+    virtual SaveDialogAnswer askSaveFileName(const SaveDialogRequest& request) = 0;
 
     // The system's default printer, or null when there is none. When the print system
-    // could not be asked (it did not answer in time), failure says so.
-    virtual std::unique_ptr<QPrinter> defaultPrinter(QString& failure) = 0;
+    // could not be asked (it did not answer in time), failure says so. The windows stay
+    // live meanwhile; when the owner is closed, the question is given up on at once: null,
+    // and no failure.
+    virtual std::unique_ptr<QPrinter> defaultPrinter(QString& failure, QWidget* owner) = 0;
 
     // Ends the process with the given status. The real platform does not return.
     virtual void endProcess(int status) = 0;

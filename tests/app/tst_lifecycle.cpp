@@ -256,6 +256,9 @@ private slots:
         QString problem;
         QVERIFY(!takeInstanceLock(second, problem));
         QVERIFY(problem.isEmpty());
+        // Where this user may give it to another (root may), a lock file of theirs guards nothing.
+        if (QProcess::execute("chown", {"54321", held.fileName()}) == 0)
+            QVERIFY(takeInstanceLock(second, problem) && problem.contains("another user's"));
 
         QFile plain(folder.filePath(QStringLiteral("plain")));
         QVERIFY(plain.open(QIODevice::WriteOnly));
@@ -266,6 +269,18 @@ private slots:
                  qPrintable(problem));
 #ifndef Q_OS_WIN // the system's words, which Windows (and Wine) choose otherwise
         QVERIFY2(problem.contains(QLatin1String("Not a directory")), qPrintable(problem));
+#endif
+#ifdef Q_OS_LINUX // where the runtime folder is the desktop's, and may be missing
+        // Without a runtime folder (a file in its place), a lock under the shared name, an older
+        // copy's or another user's, refuses nothing, and this user's own lock still counts.
+        const ScopedEnvironment noRuntime{{"XDG_RUNTIME_DIR", ""},
+                                          {"TMPDIR", QFile::encodeName(folder.path())}};
+        const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        QVERIFY(QDir().rmdir(runtime) && QFile(runtime).open(QIODevice::WriteOnly));
+        QLockFile shared(folder.filePath(settingsApplicationName() + QStringLiteral(".lock")));
+        QVERIFY(shared.tryLock(0));
+        QtPlatform first, again;
+        QVERIFY(first.acquireInstanceLock() && !again.acquireInstanceLock());
 #endif
     }
 
@@ -308,6 +323,10 @@ private slots:
         QCOMPARE(catcher.urls.size(), 1);
         QCOMPARE(catcher.urls.constFirst().toString(QUrl::FullyEncoded),
                  linkAddress(LinkTarget::DonatePage));
+#ifdef Q_OS_LINUX // nothing on PATH opens it (no xdg-open), and there is no BROWSER
+        const ScopedEnvironment noBrowser{{"PATH", "/nonexistent"}, {"BROWSER", ""}};
+        QVERIFY(!platform.openAddress(linkAddress(LinkTarget::DonatePage)));
+#endif
     }
 };
 

@@ -23,6 +23,7 @@ void pinSystemLocale()
 Q_CONSTRUCTOR_FUNCTION(pinSystemLocale)
 
 const QString kKey = QStringLiteral("Duration");
+const QString kIsoKey = QStringLiteral("DurationIso");
 const QString kMessage = QStringLiteral("There maybe an update to this software available\r"
                                         "Do you want to check for an update?");
 
@@ -78,7 +79,7 @@ void tst_UpdateReminder::firstRunSavesTodayWithoutMessage()
 
     QVERIFY(platform.messages.isEmpty());
     QVERIFY(platform.openedAddresses.isEmpty());
-    QCOMPARE(platform.callsOf(QStringLiteral("save")).size(), 1);
+    QCOMPARE(platform.callsOf(QStringLiteral("save")).size(), 2);
     QCOMPARE(parseShortDate(platform.settings.value(kKey), QLocale::system(), platform.currentDate),
              platform.currentDate);
 }
@@ -88,13 +89,19 @@ void tst_UpdateReminder::remindsOnlyBeyondFourteenDays_data()
     QTest::addColumn<QDate>("today");
     QTest::addColumn<int>("storedOffset");
     QTest::addColumn<bool>("reminds");
+    QTest::addColumn<QString>(
+        "locales"); // of two runs; none: the system's, on an older copy's file
 
     for (const int offset : {-400, -15, -14, -1, 0, 1, 14, 15, 400}) {
         const bool reminds = qAbs(offset) > 14;
-        QTest::addRow("%+d days", offset) << QDate(2026, 12, 8) << offset << reminds;
+        QTest::addRow("%+d days", offset) << QDate(2026, 12, 8) << offset << reminds << QString();
         // Across the turn of a century, where a two-digit year changes its hundreds.
         QTest::addRow("%+d days, today 2100-01-05", offset)
-            << QDate(2100, 1, 5) << offset << reminds;
+            << QDate(2100, 1, 5) << offset << reminds << QString();
+        // The short date alone reads as another day there, or as none.
+        for (const char* locales : {"en_US hi_IN", "en_US de_DE", "ja_JP ar_EG", "ar_EG en_US"})
+            QTest::addRow("%+d days, %s", offset, locales)
+                << QDate(2026, 12, 8) << offset << reminds << QString::fromLatin1(locales);
     }
 }
 
@@ -103,19 +110,28 @@ void tst_UpdateReminder::remindsOnlyBeyondFourteenDays()
     QFETCH(QDate, today);
     QFETCH(int, storedOffset);
     QFETCH(bool, reminds);
+    QFETCH(QString, locales);
+    const QStringList runs = locales.split(QLatin1Char(' '));
     FakePlatform platform;
+    platform.currentDate = today.addDays(storedOffset);
+    if (locales.isEmpty())
+        platform.settings.insert(kKey, systemText(platform.currentDate));
+    else
+        runUpdateReminder(platform, QLocale(runs.first()));
+    const QString stored = platform.settings.value(kKey);
+    platform.calls.clear();
     platform.currentDate = today;
-    const QString stored = systemText(today.addDays(storedOffset));
-    platform.settings.insert(kKey, stored);
     platform.messageAnswers.enqueue(MessageAnswer::No);
+    const QLocale second = locales.isEmpty() ? QLocale::system() : QLocale(runs.last());
 
-    runUpdateReminder(platform);
+    runUpdateReminder(platform, second);
 
     if (reminds) {
         QCOMPARE(platform.messages.size(), 1);
-        QCOMPARE(platform.settings.value(kKey), systemText(today));
+        QCOMPARE(platform.settings.value(kKey), shortDateText(today, second));
+        QCOMPARE(platform.settings.value(kIsoKey), today.toString(QStringLiteral("yyyy-MM-dd")));
     } else {
-        QCOMPARE(platform.calls, QStringList{QStringLiteral("read: Duration")});
+        QCOMPARE(platform.calls, platform.callsOf(QStringLiteral("read")));
         QCOMPARE(platform.settings.value(kKey), stored);
     }
 }
@@ -220,6 +236,7 @@ void tst_UpdateReminder::followsSystemLocaleNotDefault()
     QCOMPARE(platform.settings.value(kKey), systemText(platform.currentDate));
 
     platform.calls.clear();
+    platform.settings.remove(kIsoKey);
     platform.settings.insert(kKey, systemText(platform.currentDate.addDays(-14)));
     runUpdateReminder(platform);
     QVERIFY(platform.messages.isEmpty());

@@ -24,7 +24,8 @@ cmp -s "$SETTINGS_FILE" "$WORK/settings.before" || fail "the second run changed 
 kill -9 "$APP_PID"
 wait_exit "$APP_PID"
 
-sed -i "s|^Duration=.*|Duration=$(date -d '20 days ago' +%-m/%-d/%y)|" "$SETTINGS_FILE"
+# As an older copy wrote it: Duration alone.
+sed -i -e "s|^Duration=.*|Duration=$(date -d '20 days ago' +%-m/%-d/%y)|" -e "/^DurationIso=/d" "$SETTINGS_FILE"
 start_app
 reminder=$(wait_window "$QVZ_APP_NAME")
 press "$reminder" Return

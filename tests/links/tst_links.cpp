@@ -54,6 +54,15 @@ private slots:
         const QString address = QStringLiteral("http://example.org/a b?x=1&y=%41#frag");
         openLink(platform, address);
         QCOMPARE(platform.openedAddresses, QStringList{address});
+        // Where no browser starts it is handed on whole, and shown shortened in a critical box.
+        platform.browserStarts = false;
+        openLink(platform, address + QString(100000, QChar(0xD83D)));
+        QCOMPARE(platform.openedAddresses.last().size(), address.size() + 100000);
+        const MessageRequest shown = platform.messages.value(0);
+        QVERIFY(shown.text.startsWith("No web browser could be started to open this address:\r\n" +
+                                      address) &&
+                shown.text.size() < 300);
+        QCOMPARE(shown.icon, MessageIcon::Critical);
     }
 };
 

@@ -161,6 +161,13 @@ void TestReferral::checksRunInOrderWithTheirMessages_data()
     entry = validEntry();
     entry.friendName = QStringLiteral("Friend's Name  ");
     QTest::newRow("friend name placeholder") << entry << friendName;
+
+    entry = validEntry();
+    entry.friendEmail = QStringLiteral(" bo@x.y ").leftJustified(32768, QLatin1Char('x')) + ' ';
+    QTest::newRow("as long as a line edit holds, once trimmed") << entry << QString();
+    entry.friendEmail.back() = QLatin1Char('x');
+    QTest::newRow("one character longer")
+        << entry << "Friend's Email Address Cannot Be Longer Than 32,767 Characters";
 }
 
 // A refused entry shows one critical box over the screen and opens nothing.

@@ -21,6 +21,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #endif
 
@@ -234,6 +235,7 @@ void TestRtfWriter::refusedTargetsAreLeftAlone()
         {dir.filePath("locked/new.rtf"), "write-protected"},
         {dir.filePath("folder"), "not an ordinary file"},
         {"/dev/null", "not an ordinary file"},
+        {dir.filePath("new") + QChar(0) + "b.rtf", "character U+0000"}, // not "new"
     };
     for (const auto& [path, expected] : cases) {
         const QString reason = saveTargetRefusal(path);
@@ -247,6 +249,18 @@ void TestRtfWriter::refusedTargetsAreLeftAlone()
     QCOMPARE(readAll(dir.filePath("old.rtf")), QByteArray("{\\rtf1 old}"));
     QVERIFY(!QFileInfo::exists(dir.filePath("no such folder")));
     QVERIFY(QDir(dir.filePath("locked")).isEmpty());
+    QVERIFY(!QFileInfo::exists(dir.filePath("new")));
+
+    // Windows' rules, applied there: quotes are not a name's, the colon of a drive is.
+    for (const auto& [path, expected] : QList<QPair<QString, QString>>{
+             {"C:/Reports/it's \"mine\" x.rtf", "character \" (U+0022)."},
+             {"C:/Re|ports/libra.rtf", "character | (U+007C)."},
+             {"C:/Reports/a\tb.rtf", "character U+0009."},
+             {"C:/Reports/it's mine.rtf", ""}}) {
+        const QString reason = forbiddenCharacterRefusal(path, NameRules::Windows);
+        QVERIFY2(expected.isEmpty() ? reason.isEmpty() : reason.endsWith(expected),
+                 qPrintable(path + ": " + reason));
+    }
 }
 
 // A file or folder that only its owner, another user, may write: its owner's write bits
@@ -352,6 +366,31 @@ void TestRtfWriter::successfulSaveReplacesTheWholeFile()
     const QString fresh = dir.filePath("fresh.rtf");
     QCOMPARE(saveRtfFile(document, fresh), QString());
     QCOMPARE(readAll(fresh), saved);
+
+#ifdef Q_OS_UNIX
+    // Saved over through a link: a file of a group's that the user is in (as root, any),
+    // with an attribute of the user's. The link stays, the file keeps what it had.
+    const QByteArray file = QFile::encodeName(path);
+    QVERIFY(QFile::link(path, dir.filePath("link.rtf")));
+    gid_t groups[64] = {};
+    const int count = getgroups(64, groups);
+    const gid_t group = geteuid() == 0 ? 100 : count > 0 ? groups[count - 1] : getegid();
+    QVERIFY(::chown(file.constData(), uid_t(-1), group) == 0 &&
+            ::chmod(file.constData(), 0660) == 0);
+    const bool attributes = ::setxattr(file.constData(), "user.qvz", "kept", 4, 0) == 0;
+    QVERIFY(attributes || errno == ENOTSUP);
+    QCOMPARE(saveRtfFile(document, dir.filePath("link.rtf")), QString());
+    QVERIFY(QFileInfo(dir.filePath("link.rtf")).isSymLink());
+    struct stat status {};
+    QVERIFY(::stat(file.constData(), &status) == 0);
+    QCOMPARE(status.st_mode & 07777, mode_t(0660));
+    QCOMPARE(status.st_gid, group);
+    char value[8] = {};
+    if (!attributes)
+        QSKIP("the file system keeps no attributes of the user's");
+    QCOMPARE(::getxattr(file.constData(), "user.qvz", value, sizeof value), ssize_t(4));
+    QCOMPARE(QByteArray(value), QByteArray("kept"));
+#endif
 }
 
 QTEST_MAIN(TestRtfWriter)

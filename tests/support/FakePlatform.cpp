@@ -18,10 +18,11 @@ MessageAnswer FakePlatform::showMessage(const MessageRequest& request)
     return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 
-void FakePlatform::openAddress(const QString& address)
+bool FakePlatform::openAddress(const QString& address)
 {
     calls << QStringLiteral("open: ") + address;
     openedAddresses << address;
+    return browserStarts;
 }
 
 QDate FakePlatform::today() const
@@ -60,14 +61,15 @@ bool FakePlatform::acquireInstanceLock()
     return instanceLockFree;
 }
 
-QString FakePlatform::askSaveFileName(const SaveDialogRequest& request)
+SaveDialogAnswer FakePlatform::askSaveFileName(const SaveDialogRequest& request)
 {
     calls << QStringLiteral("save dialog: ") + request.title;
     saveDialogs << request;
-    return saveFileNames.isEmpty() ? QString() : saveFileNames.dequeue();
+    const int filter = saveFilters.isEmpty() ? request.filter : saveFilters.dequeue();
+    return {saveFileNames.isEmpty() ? QString() : saveFileNames.dequeue(), filter};
 }
 
-std::unique_ptr<QPrinter> FakePlatform::defaultPrinter(QString& failure)
+std::unique_ptr<QPrinter> FakePlatform::defaultPrinter(QString& failure, QWidget*)
 {
     calls << QStringLiteral("printer");
     failure = printerFailure;

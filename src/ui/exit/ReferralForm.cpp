@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
+#include <limits>
 
 namespace qvz {
 
@@ -88,6 +89,9 @@ QLineEdit* ReferralForm::addLineEdit(const QString& name, const QString& placeho
     box->setAccessibleName(placeholder);
     box->setFont(verdana(8.25));
     box->setGeometry(rect);
+    // A line edit cuts a paste at 32,767 characters unasked; the submission refuses such
+    // a value instead, saying so.
+    box->setMaxLength(std::numeric_limits<int>::max());
     box->installEventFilter(this);
     placeholders_.insert(box, placeholder);
     return box;

@@ -219,12 +219,12 @@ void frmNagScreen2::Check1_Click()
     if (!Check1_->isChecked())
         return;
     Check1_->setChecked(false);
-    openLink(platform_, LinkTarget::HomePage);
+    openLink(platform_, LinkTarget::HomePage, this);
 }
 
 void frmNagScreen2::lblGoToHome_Click()
 {
-    openLink(platform_, LinkTarget::SoftwaresPage);
+    openLink(platform_, LinkTarget::SoftwaresPage, this);
 }
 
 void frmNagScreen2::cmdClose_Click()

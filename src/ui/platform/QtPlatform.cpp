@@ -5,24 +5,34 @@
 
 #include "platform/SaveTarget.h"
 #include "platform/SettingsStore.h"
+#include "ui/platform/PrinterQuery.h"
+#include "ui/platform/SaveFileDialog.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QTimer>
 #include <QUrl>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <future>
-#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace qvz {
 
@@ -68,58 +78,29 @@ QString instanceLockPath()
 #else
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
 #endif
-    if (folder.isEmpty())
+    QString name = settingsApplicationName();
+    // Without a runtime folder of the user's own (anybody may create /tmp/runtime-<user>
+    // first), the shared temporary folder holds the lock, under a name of this user's.
+    if (folder.isEmpty()) {
         folder = QDir::tempPath();
-    return QDir(folder).filePath(settingsApplicationName() + QLatin1String(".lock"));
+#ifdef Q_OS_UNIX
+        name += QLatin1Char('-') + QString::number(::geteuid());
+#endif
+    }
+    return QDir(folder).filePath(name + QLatin1String(".lock"));
 }
 
-// Says why a chosen path cannot be saved to, if it cannot; true when it was refused.
-bool refuseSaveTarget(QWidget* owner, const QString& title, const QString& path)
+// Another user may have put a file where this user's lock belongs; it guards nothing.
+bool ownedByAnotherUser(const QString& path)
 {
-    const QString reason = saveTargetRefusal(path);
-    if (reason.isEmpty())
-        return false;
-    QMessageBox::warning(owner, title,
-                         displayText(QStringLiteral("The file cannot be saved as \"%1\".\n\n%2\n\n"
-                                                    "Please choose another name or folder.")
-                                         .arg(QDir::toNativeSeparators(path), reason)));
-    return true;
+#ifdef Q_OS_UNIX
+    const QFileInfo info(path);
+    return info.exists() && info.ownerId() != ::geteuid();
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
 }
-
-// Qt's own dialog refuses such a choice and stays open. No Q_OBJECT: a subclass with a
-// meta-object of its own would never get the platform's native dialog.
-class SaveFileDialog : public QFileDialog {
-public:
-    using QFileDialog::QFileDialog;
-
-    void accept() override
-    {
-        if (layout() && enterTypedFolder())
-            return;
-        const QString path = selectedFiles().value(0);
-        // A native dialog (it has no layout) has already closed: askSaveFileName checks
-        // its choice. A folder is entered, not refused.
-        if (layout() && !QFileInfo(path).isDir() && refuseSaveTarget(this, windowTitle(), path))
-            return;
-        QFileDialog::accept();
-    }
-
-private:
-    // Qt looks for a typed name's folder in the working folder, not the one shown, and
-    // otherwise takes the name for a file: a folder's name typed here is entered.
-    bool enterTypedFolder()
-    {
-        auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        if (!name || name->text().isEmpty())
-            return false;
-        const QFileInfo folder(directory().absoluteFilePath(name->text()));
-        if (!folder.isDir())
-            return false;
-        setDirectory(folder.absoluteFilePath());
-        name->clear();
-        return true;
-    }
-};
 
 // Where the first save dialog of a run opens.
 QString documentsFolder()
@@ -143,16 +124,44 @@ QString existingFolderOf(const QString& path)
     return folder;
 }
 
-constexpr std::chrono::seconds printerWait(10);
-
-std::unique_ptr<QPrinter> lookUpDefaultPrinter()
+// The suffix a filter's pattern names: "rtf" for "Rich Text Format (*.rtf)".
+QString filterSuffix(const QString& filter)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return nullptr;
-    // Asks the print system for the printer's details too: part of the bounded wait.
-    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    return QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter).captured(1);
 }
+
+// Offers the filters with one chosen; a name typed without a suffix gets the suffix of
+// the filter chosen when the dialog is answered.
+void offerFilters(QFileDialog& dialog, const QStringList& filters, int chosen)
+{
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.value(chosen));
+    dialog.setDefaultSuffix(filterSuffix(filters.value(chosen)));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& filter) { dialog.setDefaultSuffix(filterSuffix(filter)); });
+}
+
+// Ends a wait when the window it is for is closed, before anything else can happen; the
+// code that waits then unwinds while that window still exists.
+class EndWhenHidden : public QObject {
+public:
+    EndWhenHidden(QWidget* window, QEventLoop& wait) : wait_(wait)
+    {
+        if (window)
+            window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide)
+            wait_.quit();
+        return false;
+    }
+
+private:
+    QEventLoop& wait_;
+};
 
 // Why no file can be written into the folder, in the system's words.
 QString writeFailure(const QString& folder)
@@ -165,6 +174,18 @@ QString writeFailure(const QString& folder)
 
 } // namespace
 
+bool refuseSaveTarget(QWidget* owner, const QString& title, const QString& path)
+{
+    const QString reason = saveTargetRefusal(path);
+    if (reason.isEmpty())
+        return false;
+    QMessageBox::warning(owner, title,
+                         displayText(QStringLiteral("The file cannot be saved as \"%1\".\n\n%2\n\n"
+                                                    "Please choose another name or folder.")
+                                         .arg(QDir::toNativeSeparators(path), reason)));
+    return true;
+}
+
 // Only a live copy holding the lock refuses a start. A lock left by a killed process is
 // taken over; a lock that cannot be taken at all leaves nothing to protect, and the
 // user would otherwise be locked out of the program.
@@ -176,7 +197,9 @@ bool takeInstanceLock(QLockFile& lock, QString& problem)
     qint64 pid = 0;
     QString host;
     QString application;
-    if (lock.error() == QLockFile::LockFailedError && lock.getLockInfo(&pid, &host, &application)) {
+    const bool anotherUsers = ownedByAnotherUser(lock.fileName());
+    if (lock.error() == QLockFile::LockFailedError && !anotherUsers &&
+        lock.getLockInfo(&pid, &host, &application)) {
         // A lock that names this very process is no other copy's: it was left by an earlier
         // run whose process id has come round again. Every first process of a fresh Wine
         // gets the same id, and Windows reuses ids too; QLockFile then sees its owner alive.
@@ -185,9 +208,9 @@ bool takeInstanceLock(QLockFile& lock, QString& problem)
                lock.tryLock(0);
     }
     const QString folder = QFileInfo(lock.fileName()).absolutePath();
-    const QString reason = lock.error() == QLockFile::LockFailedError
-                               ? QStringLiteral("the lock file there cannot be read")
-                               : writeFailure(folder);
+    const QString reason = lock.error() != QLockFile::LockFailedError ? writeFailure(folder)
+                           : anotherUsers ? QStringLiteral("the lock file there is another user's")
+                                          : QStringLiteral("the lock file there cannot be read");
     problem = QStringLiteral("The single-instance check was skipped: no lock can be taken in "
                              "\"%1\": %2.")
                   .arg(QDir::toNativeSeparators(folder), reason);
@@ -204,13 +227,19 @@ MessageAnswer QtPlatform::showMessage(const MessageRequest& request)
         return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
+    QPushButton* alternative = request.alternative.isEmpty()
+                                   ? nullptr
+                                   : box.addButton(request.alternative, QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
     box.exec();
-    return MessageAnswer::Ok;
+    return alternative && box.clickedButton() == alternative ? MessageAnswer::Alternative
+                                                             : MessageAnswer::Ok;
 }
 
-void QtPlatform::openAddress(const QString& address)
+bool QtPlatform::openAddress(const QString& address)
 {
-    QDesktopServices::openUrl(QUrl(address));
+    return QDesktopServices::openUrl(QUrl(address));
 }
 
 QDate QtPlatform::today() const
@@ -253,23 +282,24 @@ bool QtPlatform::acquireInstanceLock()
 // The dialog opens where the user last saved in this run, or else in the documents. A
 // native dialog closes on any choice; a refused one is explained and the dialog opens
 // again in the chosen folder with the typed name, as Qt's own dialog stays there.
-QString QtPlatform::askSaveFileName(const SaveDialogRequest& request)
+SaveDialogAnswer QtPlatform::askSaveFileName(const SaveDialogRequest& request)
 {
     QString folder = lastSaveFolder_.isEmpty() ? documentsFolder() : lastSaveFolder_;
     QString name;
+    int filter = request.filter;
     for (;;) {
         SaveFileDialog dialog(request.owner, request.title, folder);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setNameFilter(request.filter);
-        dialog.setDefaultSuffix(request.defaultSuffix);
+        offerFilters(dialog, request.filters, filter);
         dialog.selectFile(name);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return QString();
-        const QString path = dialog.selectedFiles().constFirst();
+        if (dialog.exec() != QDialog::Accepted || dialog.chosenFile().isEmpty())
+            return {};
+        const QString path = dialog.chosenFile();
+        filter = std::max(0, int(request.filters.indexOf(dialog.selectedNameFilter())));
         if (!refuseSaveTarget(request.owner, request.title, path)) {
             lastSaveFolder_ = QFileInfo(path).absolutePath();
-            return path;
+            return {path, filter};
         }
         folder = existingFolderOf(path);
         if (folder.isEmpty())
@@ -279,26 +309,51 @@ QString QtPlatform::askSaveFileName(const SaveDialogRequest& request)
 }
 
 // A print server that accepts the connection and never answers holds the print system
-// for minutes, and neither Qt nor CUPS offers a shorter time-out. The query runs on a
-// thread of its own, so the wait for it is bounded; an answer that comes too late is
-// dropped with that thread.
-std::unique_ptr<QPrinter> QtPlatform::defaultPrinter(QString& failure)
+// for minutes, and neither Qt nor CUPS offers a shorter time-out. So a child process asks
+// it, while the windows go on being drawn and used; one that does not answer in time is
+// ended. The printer is then set up here, from the name the child found.
+std::unique_ptr<QPrinter> QtPlatform::defaultPrinter(QString& failure, QWidget* owner)
 {
-    using Query = std::packaged_task<std::unique_ptr<QPrinter>()>;
-    auto query = std::make_shared<Query>(lookUpDefaultPrinter);
-    std::future<std::unique_ptr<QPrinter>> answer = query->get_future();
-    std::thread([query] { (*query)(); }).detach();
-    if (answer.wait_for(printerWait) == std::future_status::ready)
-        return answer.get();
-    failure = QStringLiteral("the print system did not answer within %1 seconds")
-                  .arg(std::chrono::seconds(printerWait).count());
-    return nullptr;
+    QProcess query;
+    printerQuery_ = &query;
+    const auto endQuery = qScopeGuard([&query] {
+        query.kill();
+        query.waitForFinished();
+    });
+    QEventLoop wait;
+    const EndWhenHidden closing(owner, wait);
+    QObject::connect(&query, &QProcess::finished, &wait, &QEventLoop::quit);
+    QObject::connect(&query, &QProcess::errorOccurred, &wait, &QEventLoop::quit);
+    QTimer::singleShot(printerWait_, &wait, &QEventLoop::quit);
+    query.start(QCoreApplication::applicationFilePath(), printerQueryArguments(),
+                QIODevice::ReadOnly);
+    if (query.waitForStarted())
+        wait.exec();
+    if (owner && !owner->isVisible())
+        return nullptr;
+    if (query.state() != QProcess::NotRunning) {
+        failure = QStringLiteral("the print system did not answer within %1 seconds")
+                      .arg(std::chrono::duration<double>(printerWait_).count());
+        return nullptr;
+    }
+    if (query.error() != QProcess::UnknownError || query.exitCode() != 0) {
+        failure = QStringLiteral("the print system could not be asked");
+        return nullptr;
+    }
+    const QString name = QString::fromUtf8(query.readAllStandardOutput());
+    const QPrinterInfo printer = name.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(name);
+    if (printer.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(printer, QPrinter::HighResolution);
 }
 
 void QtPlatform::endProcess(int status)
 {
     // _Exit runs no destructors: without this the lock file would outlive every run.
     instanceLock_.reset();
+    // A print system still being asked is given up on with the program.
+    if (printerQuery_)
+        printerQuery_->kill();
     std::fflush(nullptr);
     std::_Exit(status);
 }

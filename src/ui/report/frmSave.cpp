@@ -26,6 +26,7 @@
 #include <QKeyEvent>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QShortcut>
 #include <QTextEdit>
 
@@ -218,12 +219,7 @@ bool frmSave::eventFilter(QObject* watched, QEvent* event)
 
 void frmSave::cmdSave_Click()
 {
-    const QString path = platform_.askSaveFileName({QStringLiteral("Save Your Rashi Details"),
-                                                    QStringLiteral("Rich Text Format (*.rtf)"),
-                                                    QStringLiteral("rtf"), this});
-    // An empty answer is the user's Cancel: nothing to do and nothing to say.
-    if (!path.isEmpty())
-        saveReport(path);
+    saveAs(ReportFormat::Rtf);
 }
 
 void frmSave::cmdPrint_Click()
@@ -251,9 +247,19 @@ void frmSave::lblCobrand_Click()
     openLink(platform_, LinkTarget::CoBrandPage);
 }
 
-void frmSave::saveReport(const QString& path)
+void frmSave::saveAs(ReportFormat offeredFirst)
 {
-    const QString reason = saveRtfFile(*RTB_->document(), path);
+    const SaveDialogAnswer answer = platform_.askSaveFileName(
+        {QStringLiteral("Save Your Rashi Details"), reportFilters(), int(offeredFirst), this});
+    // An empty answer is the user's Cancel: nothing to do and nothing to say.
+    if (!answer.path.isEmpty())
+        saveReport(answer.path, reportFormatFor(answer.path, answer.filter));
+}
+
+void frmSave::saveReport(const QString& path, ReportFormat format)
+{
+    const QString reason = format == ReportFormat::Pdf ? savePdfFile(*RTB_, path)
+                                                       : saveRtfFile(*RTB_->document(), path);
     if (!reason.isEmpty())
         showFailure(QStringLiteral("The report could not be saved as \"%1\".\r\n\r\n%2")
                         .arg(QDir::toNativeSeparators(path), reason));
@@ -262,33 +268,56 @@ void frmSave::saveReport(const QString& path)
 // A selection would otherwise look as if only it were printed; the whole report always is.
 void frmSave::printWholeReport()
 {
+    // The windows stay live while the print system is asked: one print at a time.
+    if (printing_)
+        return;
+    const QScopedValueRollback<bool> printing(printing_, true);
     QTextCursor cursor = RTB_->textCursor();
     cursor.clearSelection();
     RTB_->setTextCursor(cursor);
 
     // Asking the print system may take seconds; the message, if any, comes after the wait.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString failure = printOnDefaultPrinter();
+    bool noPrinter = false;
+    const QString failure = printOnDefaultPrinter(noPrinter);
     QGuiApplication::restoreOverrideCursor();
-    if (!failure.isEmpty())
+    if (failure.isEmpty())
+        return;
+    if (noPrinter)
+        offerPdfInstead(failure);
+    else
         showFailure(failure);
 }
 
 // What went wrong, or nothing when the report was printed.
-QString frmSave::printOnDefaultPrinter()
+QString frmSave::printOnDefaultPrinter(bool& noPrinter)
 {
     QString unanswered;
-    const std::unique_ptr<QPrinter> printer = platform_.defaultPrinter(unanswered);
+    const std::unique_ptr<QPrinter> printer = platform_.defaultPrinter(unanswered, this);
+    // Closed while the print system was asked: nothing to print and nobody to tell.
+    if (!isVisible())
+        return QString();
     if (!unanswered.isEmpty())
         return QStringLiteral("The report could not be printed: %1. The report is still here; "
                               "please try again later.")
             .arg(unanswered);
-    if (!printer)
+    noPrinter = !printer;
+    if (noPrinter)
         return QStringLiteral("The report could not be printed: there is no default printer. "
                               "Please set one up and try again.");
-    if (!printReport(*RTB_, *printer))
+    if (!printReport(*RTB_, *printer) || printer->printerState() == QPrinter::Error)
         return QStringLiteral("The report could not be printed on the default printer.");
     return QString();
+}
+
+// Most desktops have no printer; the same pages can still be kept as a PDF.
+void frmSave::offerPdfInstead(const QString& text)
+{
+    const MessageAnswer answer =
+        platform_.showMessage({applicationTitle(), text, MessageIcon::Critical, MessageButtons::Ok,
+                               this, QStringLiteral("Save as &PDF\u2026")});
+    if (answer == MessageAnswer::Alternative)
+        saveAs(ReportFormat::Pdf);
 }
 
 void frmSave::showFailure(const QString& text)

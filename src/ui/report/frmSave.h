@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "report/ReportFormat.h"
+
 #include <QDialog>
 
 class QGroupBox;
@@ -16,7 +18,7 @@ class LinkLabel;
 class Platform;
 
 // The report window: the whole profile as one formatted document, which the user may
-// edit, save as RTF and print, and links to the maker's site. The caller makes a new
+// edit, save as RTF or PDF and print, and links to the maker's site. The caller makes a new
 // one for each opening; nothing is kept between openings.
 class frmSave : public QDialog {
     Q_OBJECT
@@ -46,13 +48,16 @@ private:
     void lblFullBrand_Click();
     void lblCobrand_Click();
 
-    void saveReport(const QString& path);
+    void saveAs(ReportFormat offeredFirst);
+    void saveReport(const QString& path, ReportFormat format);
     void printWholeReport();
-    QString printOnDefaultPrinter();
+    QString printOnDefaultPrinter(bool& noPrinter);
+    void offerPdfInstead(const QString& text);
     void showFailure(const QString& text);
 
     Platform& platform_;
     QTextEdit* RTB_ = nullptr;
+    bool printing_ = false;
 };
 
 } // namespace qvz

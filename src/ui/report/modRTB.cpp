@@ -3,6 +3,7 @@
 
 #include "ui/report/modRTB.h"
 
+#include "links/LinkTarget.h"
 #include "platform/Platform.h"
 #include "report/WebAddress.h"
 
@@ -93,7 +94,7 @@ private:
         const QString link = addressAt(*state.view, event->position().toPoint());
         const QString address = webAddressToOpen(link.left(maxLinkLength));
         if (!address.isEmpty())
-            state.platform->openAddress(address);
+            openLink(*state.platform, address, state.view->window());
     }
 };
 

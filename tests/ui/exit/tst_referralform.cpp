@@ -326,6 +326,10 @@ void TestReferralForm::pastedSpacesAreAccepted()
     QCOMPARE(s.platform.openedAddresses.size(), 1);
     QCOMPARE(decodedValue(s.platform.openedAddresses.first(), "taf2"),
              QStringLiteral("ann @example.org"));
+    // A paste longer than a line edit holds is kept whole (and refused at the press).
+    s.click(s.box("txtFriendName"));
+    s.paste(QString(40000, QLatin1Char('z')));
+    QCOMPARE(s.box("txtFriendName")->text().size(), 40002);
 }
 
 void TestReferralForm::submittingSendsTheTrimmedTextsAndChangesNothing()
@@ -365,6 +369,11 @@ void TestReferralForm::submittingSendsTheTrimmedTextsAndChangesNothing()
     QCOMPARE(s.platform.openedAddresses.size(), 3);
     QCOMPARE(decodedValue(s.platform.openedAddresses.last(), "taf3"),
              QStringLiteral("Hi\r\nthere"));
+    // Where no browser starts, the referral was not sent, and the form keeps every value.
+    s.platform.browserStarts = false;
+    s.click(s.submit());
+    QVERIFY(s.platform.calls.last().startsWith("message: The referral was not sent.\r\nNo"));
+    QCOMPARE(s.message()->toPlainText(), QStringLiteral("Hi\nthere"));
 }
 
 void TestReferralForm::refusedSubmissionKeepsEveryText()

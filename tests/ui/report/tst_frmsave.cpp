@@ -9,11 +9,13 @@
 #include "support/FakePlatform.h"
 #include "support/ScopedEnvironment.h"
 #include "ui/common/Twips.h"
+#include "ui/platform/PrinterQuery.h"
 #include "ui/platform/QtPlatform.h"
 #include "ui/report/frmSave.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -21,6 +23,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -90,17 +93,48 @@ template <typename Window> void whenOpen(std::function<void(Window*)> step)
     timer->start(10);
 }
 
-// The user types a name into the save dialog's name box and presses Enter.
-void typeName(QFileDialog* dialog, const QString& path)
+// The user types into the box that has the focus, the save dialog's name box when it
+// opens; letters beyond ASCII come as text of no key of their own, as from a keyboard
+// layout or an input method.
+void typeText(QFileDialog* dialog, const QString& text)
 {
-    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
     dialog->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(dialog));
-    name->setFocus();
-    QTRY_VERIFY(name->hasFocus());
-    name->setText(path);
-    QTest::keyClick(name, Qt::Key_Return);
+    QWidget* box = QApplication::focusWidget();
+    QVERIFY(qobject_cast<QLineEdit*>(box));
+    for (const QChar character : text) {
+        if (character.unicode() < 128) {
+            QTest::keyClick(box, character.toLatin1());
+            continue;
+        }
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(box, &press);
+    }
+}
+
+// ... and presses Enter.
+void typeName(QFileDialog* dialog, const QString& text)
+{
+    typeText(dialog, text);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+
+// What the box that has or last had the window's focus holds.
+QString focusedText(QWidget* window)
+{
+    auto* box = qobject_cast<QLineEdit*>(window->focusWidget());
+    return box ? box->text() : QString("<no box has the focus>");
+}
+
+// Every file under the folder, by its path there.
+QStringList filesUnder(const QString& folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(folder).relativeFilePath(it.next());
+    return files;
 }
 
 struct ShownReport {
@@ -142,12 +176,14 @@ private slots:
     void offerAreaOpensTheCoBrandPage();
     void cancelWritesNothingAndSaysNothing();
     void savesWhatTheViewHoldsAsRtf();
-    void saveDialogAddsTheExtensionAndAsksBeforeReplacing();
+    void saveDialogSavesTheNameTypedAndAsksBeforeReplacing_data();
+    void saveDialogSavesTheNameTypedAndAsksBeforeReplacing();
     void saveDialogRefusesWhatCannotBeSaved();
     void saveDialogStartsWhereTheUserIs();
     void failedSaveSaysSoAndKeepsTheFile_data();
     void failedSaveSaysSoAndKeepsTheFile();
     void printWithoutPrinterSaysSo();
+    void printWithoutPrinterOffersPdf();
     void printWaitsUnderTheWaitCursorAndKeepsTheReport();
     void silentPrintServerIsGivenUp();
     void printIgnoresTheSelection();
@@ -383,8 +419,8 @@ void TestFrmSave::cancelWritesNothingAndSaysNothing()
     QCOMPARE(platform.calls, QStringList{"save dialog: Save Your Rashi Details"});
     const SaveDialogRequest& dialog = platform.saveDialogs.first();
     QCOMPARE(dialog.title, QString("Save Your Rashi Details"));
-    QCOMPARE(dialog.filter, QString("Rich Text Format (*.rtf)"));
-    QCOMPARE(dialog.defaultSuffix, QString("rtf"));
+    QCOMPARE(dialog.filters, (QStringList{"Rich Text Format (*.rtf)", "PDF (*.pdf)"}));
+    QCOMPARE(dialog.filter, 0);
     QCOMPARE(dialog.owner, &report.window);
     QVERIFY(platform.messages.isEmpty());
     QCOMPARE(report.view()->toHtml(), before);
@@ -416,55 +452,89 @@ void TestFrmSave::savesWhatTheViewHoldsAsRtf()
     QVERIFY(rtfText(path).contains("Notes for Ann: Libra"));
 }
 
-// The real save dialog, as the user meets it.
-void TestFrmSave::saveDialogAddsTheExtensionAndAsksBeforeReplacing()
+void TestFrmSave::saveDialogSavesTheNameTypedAndAsksBeforeReplacing_data()
 {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("pdf");      // the PDF filter chosen before typing
+    QTest::addColumn<QString>("saved"); // in the folder shown
+    QTest::addColumn<bool>("asPdf");
+    QTest::newRow("name without extension") << "my libra" << false << "my libra.rtf" << false;
+    // Qt's own reading saves "mine.rtf" in the folder shown.
+    QTest::newRow("quotes, in a folder of the one shown")
+        << "target/it's \"mine\" x" << false << "target/it's \"mine\" x.rtf" << false;
+    QTest::newRow("quotes and letters in the folder, the whole path typed")
+        << "<shown>/\"été\" 'राशि'/Ψ libra.txt" << false << "\"été\" 'राशि'/Ψ libra.txt" << false;
+    QTest::newRow("PDF filter") << "my libra" << true << "my libra.pdf" << true;
+    // The typed suffix .rtf or .pdf, in any case, decides the format; else the filter.
+    QTest::newRow(".PDF, RTF filter") << "Libra.PDF" << false << "Libra.PDF" << true;
+    QTest::newRow(".Rtf, PDF filter") << "libra.Rtf" << true << "libra.Rtf" << false;
+    QTest::newRow(".txt, PDF filter") << "libra.txt" << true << "libra.txt" << true;
+}
+
+// The real save dialog, as the user meets it: the file saved is exactly the one typed,
+// and no other file is written. Typed again, the name is asked about before replacing;
+// "No" goes back to the dialog, and Cancel there leaves the file as it was.
+void TestFrmSave::saveDialogSavesTheNameTypedAndAsksBeforeReplacing()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, pdf);
+    QFETCH(QString, saved);
+    QFETCH(bool, asPdf);
     QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkpath("target") && QDir(folder.path()).mkpath("\"été\" 'राशि'"));
+    typed.replace("<shown>", folder.path());
     QtPlatform platform;
     frmSave report(platform);
     report.show();
     QVERIFY(QTest::qWaitForWindowActive(&report));
-    const QString typed = folder.filePath("my libra");
-    const QString saved = typed + ".rtf";
 
+    // The user tabs from the name to the filters and takes the next one, then types.
+    const auto choose = [&](QFileDialog* dialog) {
+        dialog->setDirectory(folder.path());
+        typeText(dialog, QString());
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Down, Qt::Key_Backtab}) {
+            if (pdf)
+                QTest::keyClick(QApplication::focusWidget(), key);
+        }
+        typeName(dialog, typed);
+    };
     QString title;
     QStringList filters;
+    QString chosenFirst;
     whenOpen<QFileDialog>([&](QFileDialog* dialog) {
         title = dialog->windowTitle();
         filters = dialog->nameFilters();
-        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-        QVERIFY(name);
-        name->setText(typed);
-        QTest::keyClick(name, Qt::Key_Return);
+        chosenFirst = dialog->selectedNameFilter();
+        choose(dialog);
     });
     click(child<QPushButton>(report, "cmdSave"));
     QCOMPARE(title, QString("Save Your Rashi Details"));
-    QCOMPARE(filters, QStringList{"Rich Text Format (*.rtf)"});
-    QVERIFY(!QFile::exists(typed));
-    QVERIFY(rtfText(saved).contains("Libra Birth Dates: "));
+    QCOMPARE(filters, (QStringList{"Rich Text Format (*.rtf)", "PDF (*.pdf)"}));
+    QCOMPARE(chosenFirst, filters.first());
+    QCOMPARE(filesUnder(folder.path()), QStringList{saved});
+    QVERIFY(readAll(folder.filePath(saved)).startsWith(asPdf ? "%PDF-" : "{\\rtf1"));
+    QVERIFY((asPdf ? pdfText(folder.filePath(saved)) : rtfText(folder.filePath(saved)))
+                .contains("Libra Birth Dates: "));
 
-    // The same name again: the dialog asks first; "No" goes back to it, and Cancel there
-    // leaves the file as it was.
-    QVERIFY(writeFile(saved, "{\\rtf1 kept}"));
-    bool asked = false;
+    QVERIFY(writeFile(folder.filePath(saved), "{\\rtf1 kept}"));
+    QString question;
     bool backInDialog = false;
     whenOpen<QFileDialog>([&](QFileDialog* dialog) {
-        whenOpen<QMessageBox>([&asked, &backInDialog, dialog](QMessageBox* question) {
-            asked = true;
-            question->button(QMessageBox::No)->click();
+        whenOpen<QMessageBox>([&question, &backInDialog, dialog](QMessageBox* box) {
+            question = box->text();
+            box->button(QMessageBox::No)->click();
             whenOpen<QFileDialog>([&backInDialog, dialog](QFileDialog* again) {
                 backInDialog = again == dialog;
                 again->reject();
             });
         });
-        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-        name->setText(typed);
-        QTest::keyClick(name, Qt::Key_Return);
+        choose(dialog);
     });
     click(child<QPushButton>(report, "cmdSave"));
-    QVERIFY(asked);
+    QCOMPARE(question,
+             QFileInfo(saved).fileName() + " already exists.\nDo you want to replace it?");
     QVERIFY(backInDialog);
-    QCOMPARE(readAll(saved), QByteArray("{\\rtf1 kept}"));
+    QCOMPARE(readAll(folder.filePath(saved)), QByteArray("{\\rtf1 kept}"));
 }
 
 // The real dialog says why it refuses a choice and stays open in its folder; a dialog
@@ -492,12 +562,14 @@ void TestFrmSave::saveDialogRefusesWhatCannotBeSaved()
         bool ownedByDialog = false;
         bool dialogStillOpen = false;
         QString folderAfter;
+        QString nameAfter;
         bool onScreen = false;
     };
     QList<Refusal> refusals;
+    const QStringList refused = {missing, readOnly, pipe, longName};
     whenOpen<QFileDialog>([&](QFileDialog* dialog) {
         dialog->setDirectory(folder.path());
-        for (const QString& path : {missing, readOnly, pipe, longName}) {
+        for (const QString& path : refused) {
             Refusal refusal;
             whenOpen<QMessageBox>([&refusal, dialog](QMessageBox* box) {
                 refusal.text = box->text();
@@ -509,7 +581,9 @@ void TestFrmSave::saveDialogRefusesWhatCannotBeSaved()
             typeName(dialog, path);
             refusal.dialogStillOpen = dialog->isVisible();
             refusal.folderAfter = dialog->directory().canonicalPath();
+            refusal.nameAfter = focusedText(dialog);
             refusals << refusal;
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_A, Qt::ControlModifier);
         }
         typeName(dialog, good);
     });
@@ -524,6 +598,7 @@ void TestFrmSave::saveDialogRefusesWhatCannotBeSaved()
         QVERIFY(refusals[i].ownedByDialog && refusals[i].dialogStillOpen);
         QVERIFY2(refusals[i].onScreen, qPrintable(refusals[i].text));
         QCOMPARE(refusals[i].folderAfter, here);
+        QCOMPARE(refusals[i].nameAfter, refused[i]); // in place, to be mended
     }
     // As the user reads it: the places where a long word may break are not drawn.
     QVERIFY(refusals[0].text.remove(QChar(0x200B)).contains(QDir::toNativeSeparators(missing)));
@@ -542,7 +617,7 @@ void TestFrmSave::saveDialogRefusesWhatCannotBeSaved()
             });
             box->accept();
         });
-        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(missing);
+        typeText(dialog, missing);
         dialog->QDialog::accept(); // closes on any choice, as a native dialog does
     });
     click(child<QPushButton>(report, "cmdSave"));
@@ -596,12 +671,12 @@ void TestFrmSave::saveDialogStartsWhereTheUserIs()
         whenOpen<QMessageBox>([&](QMessageBox* box) {
             whenOpen<QFileDialog>([&](QFileDialog* again) {
                 reopenedIn = again->directory().canonicalPath();
-                reopenedName = again->findChild<QLineEdit*>("fileNameEdit")->text();
+                reopenedName = focusedText(again);
                 again->reject();
             });
             box->accept();
         });
-        dialog->findChild<QLineEdit*>("fileNameEdit")->setText("a/b/libra.rtf");
+        typeText(dialog, "a/b/libra.rtf");
         dialog->QDialog::accept(); // closes on any choice, as a native dialog does
     });
 
@@ -613,9 +688,12 @@ void TestFrmSave::saveDialogStartsWhereTheUserIs()
 void TestFrmSave::failedSaveSaysSoAndKeepsTheFile_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("read-only file") << "read-only";
-    QTest::newRow("missing folder") << "missing";
-    QTest::newRow("full device") << "full";
+    QTest::addColumn<int>("filter");
+    QTest::newRow("read-only file") << "read-only" << 0;
+    QTest::newRow("missing folder") << "missing" << 0;
+    QTest::newRow("full device") << "full" << 0;
+    QTest::newRow("read-only file, PDF") << "read-only" << 1;
+    QTest::newRow("full device, PDF") << "full" << 1;
 }
 
 // The dialog refuses each of these when it is chosen; here the disk changed between the
@@ -623,11 +701,12 @@ void TestFrmSave::failedSaveSaysSoAndKeepsTheFile_data()
 void TestFrmSave::failedSaveSaysSoAndKeepsTheFile()
 {
     QFETCH(QString, kind);
+    QFETCH(int, filter);
     QTemporaryDir folder;
     const QByteArray old = "{\\rtf1 the report saved last time}";
     QString path;
     if (kind == "read-only") {
-        path = folder.filePath("old.rtf");
+        path = folder.filePath(filter ? "old.pdf" : "old.rtf");
         QVERIFY(writeFile(path, old));
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
     } else if (kind == "missing") {
@@ -643,6 +722,7 @@ void TestFrmSave::failedSaveSaysSoAndKeepsTheFile()
     FakePlatform platform;
     ShownReport report(platform);
     platform.saveFileNames << path;
+    platform.saveFilters << filter;
     click(child<QPushButton>(report.window, "cmdSave"));
 
     checkFailureMessage(platform, &report.window, path);
@@ -665,6 +745,27 @@ void TestFrmSave::printWithoutPrinterSaysSo()
 
     QCOMPARE(platform.calls.first(), QString("printer"));
     checkFailureMessage(platform, &report.window, "printer");
+    QCOMPARE(platform.messages.first().alternative, QStringLiteral("Save as &PDF\u2026"));
+}
+
+// The real platform asks the print system, and its box offers the PDF filter's dialog.
+void TestFrmSave::printWithoutPrinterOffersPdf()
+{
+    if (!QPrinterInfo::defaultPrinterName().isEmpty())
+        QSKIP("a printer is set up here");
+    QtPlatform platform;
+    frmSave report(platform);
+    report.show();
+    QString chosen;
+    whenOpen<QMessageBox>([&chosen](QMessageBox* box) {
+        whenOpen<QFileDialog>([&chosen](QFileDialog* dialog) {
+            chosen = dialog->selectedNameFilter();
+            dialog->reject();
+        });
+        box->buttons().constLast()->click();
+    });
+    click(child<QPushButton>(report, "cmdPrint"));
+    QCOMPARE(chosen, QString("PDF (*.pdf)"));
 }
 
 // The wait cursor shows while the print system is asked, and is gone before a message; a
@@ -708,10 +809,30 @@ void TestFrmSave::silentPrintServerIsGivenUp()
     const ScopedEnvironment silentServer{
         {"CUPS_SERVER", "127.0.0.1:" + QByteArray::number(ntohs(address.sin_port))}};
 
+    // The bound ends the wait, not the print system, while the windows go on being served.
     QtPlatform platform;
+    platform.setPrinterWait(std::chrono::milliseconds(500));
+    int served = 0;
+    QTimer events;
+    connect(&events, &QTimer::timeout, [&served] { ++served; });
+    events.start(50);
+    QElapsedTimer waited;
+    waited.start();
     QString failure;
-    QVERIFY(!platform.defaultPrinter(failure));
-    QVERIFY2(failure.contains(QLatin1String("did not answer")), qPrintable(failure));
+    QVERIFY(!platform.defaultPrinter(failure, nullptr));
+    QVERIFY(waited.elapsed() >= 500 && waited.elapsed() < 5000 && served >= 5);
+    QVERIFY2(failure.contains(QLatin1String("did not answer within 0.5 seconds")),
+             qPrintable(failure));
+
+    // Closing the window that waits gives the question up at once, with nothing to say.
+    platform.setPrinterWait(std::chrono::minutes(1));
+    QWidget owner;
+    owner.show();
+    QTimer::singleShot(200, &owner, &QWidget::close);
+    waited.restart();
+    failure.clear();
+    QVERIFY(!platform.defaultPrinter(failure, &owner));
+    QVERIFY(waited.elapsed() < 5000 && failure.isEmpty());
 }
 
 void TestFrmSave::printIgnoresTheSelection()
@@ -755,5 +876,8 @@ void TestFrmSave::failedPrintJobSaysSo()
     checkFailureMessage(platform, &report.window, "printed");
 }
 
-QTEST_MAIN(TestFrmSave)
+// Print asks the print system in a child process of the program: here, of this test.
+QTEST_MAIN_WRAPPER(TestFrmSave,
+                   if (isPrinterQuery(argc, argv)) return answerPrinterQuery(argc, argv);
+                   QTEST_MAIN_SETUP())
 #include "tst_frmsave.moc"

@@ -5,10 +5,13 @@
 #include "report/ReportComposer.h"
 #include "report/ReportPalette.h"
 #include "support/ExternalTool.h"
+#include "support/FakePlatform.h"
 #include "ui/report/ReportPrinter.h"
 #include "ui/report/ReportView.h"
+#include "ui/report/modRTB.h"
 
 #include <QImage>
+#include <QLocale>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -63,11 +66,33 @@ std::unique_ptr<QPrinter> pdfPrinter(const QString& path)
     return printer;
 }
 
+// The report printed to a PDF printer, or saved as a PDF in a locale's paper.
+QString printed(QTextEdit& view, const QString& locale, const QString& pdf)
+{
+    if (locale.isEmpty())
+        return printReport(view, *pdfPrinter(pdf)) ? pdf : QString();
+    QFile file(pdf);
+    const QByteArray bytes = reportPdf(view, QLocale(locale));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? pdf : QString();
+}
+
+void addDevices()
+{
+    QTest::addColumn<QString>("locale"); // of a PDF file; a printer when empty
+    QTest::addColumn<QString>("paper");  // as pdfinfo names it
+    QTest::newRow("printer") << QString() << QString();
+    QTest::newRow("PDF, en_US") << QString("en_US") << QString("612 x 792 pts (letter)");
+    QTest::newRow("PDF, de_DE") << QString("de_DE") << QString("595 x 842 pts (A4)");
+    QTest::newRow("PDF, en_GB") << QString("en_GB") << QString("595 x 842 pts (A4)");
+}
+
 struct ReportView {
+    FakePlatform platform;
     QTextEdit view;
 
     ReportView()
     {
+        wireReportLinks(platform, &view); // as the report window does
         setReportViewFont(view);
         fillReportView(view, composeReport(signProfile()));
     }
@@ -80,7 +105,9 @@ class TestReportPrinter : public QObject {
 
 private slots:
     void viewUsesTheReportFont();
+    void printsEveryPageOfTheWholeDocument_data() { addDevices(); }
     void printsEveryPageOfTheWholeDocument();
+    void printsWithTheViewsFormatting_data() { addDevices(); }
     void printsWithTheViewsFormatting();
 };
 
@@ -103,15 +130,15 @@ void TestReportPrinter::viewUsesTheReportFont()
 
 void TestReportPrinter::printsEveryPageOfTheWholeDocument()
 {
+    QFETCH(QString, locale);
     QTemporaryDir folder;
     ReportView report;
     QTextCursor end(report.view.document());
     end.movePosition(QTextCursor::End);
     end.insertText(QStringLiteral("A closing note typed by the reader."));
 
-    const QString pdf = folder.filePath("report.pdf");
-    const auto printer = pdfPrinter(pdf);
-    QVERIFY(printReport(report.view, *printer));
+    const QString pdf = printed(report.view, locale, folder.filePath("report.pdf"));
+    QVERIFY(!pdf.isEmpty());
 
     const QString printed = pdfText(pdf);
     QVERIFY(printed.startsWith("Libra Birth Dates: "));
@@ -121,10 +148,21 @@ void TestReportPrinter::printsEveryPageOfTheWholeDocument()
 
 void TestReportPrinter::printsWithTheViewsFormatting()
 {
+    QFETCH(QString, locale);
+    QFETCH(QString, paper);
     QTemporaryDir folder;
     ReportView report;
-    const QString pdf = folder.filePath("report.pdf");
-    QVERIFY(printReport(report.view, *pdfPrinter(pdf)));
+    // Addresses the reader typed, each a link to the address it shows.
+    QTextCursor start(report.view.document());
+    start.insertText("See www.example.org/libra_(sign) or https://example.org/\u00e9t\u00e9\n");
+    const QString pdf = printed(report.view, locale, folder.filePath("report.pdf"));
+    QVERIFY(!pdf.isEmpty());
+    const QString info = QString::fromUtf8(runTool("pdfinfo", {pdf}));
+    QVERIFY2(info.contains(paper), qPrintable(info));
+    const QString links = QString::fromUtf8(runTool("pdfinfo", {"-url", pdf}));
+    for (const char* address :
+         {"http://www.example.org/libra_%28sign%29", "https://example.org/%C3%A9t%C3%A9"})
+        QVERIFY2(links.contains(QLatin1String(address) + '\n'), qPrintable(links));
 
     // The view's font in its regular and bold faces.
     const QString fonts = QString::fromUtf8(runTool("pdffonts", {pdf}));
