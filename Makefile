@@ -11,6 +11,10 @@ WINDOWS_BUILD := build-windows
 QT_WINDOWS_TARBALL ?= ../shared/windows/qt6-mingw-6.4.2.tar.xz
 # Extra cache settings for the dev build, e.g. CMAKE_FLAGS=-DQVZ_SITE_HOST=www.example.org
 CMAKE_FLAGS ?=
+# ON makes every compiler warning an error, as CI builds (.ci/run). Each build is
+# configured with it, so a later `make run` builds without -Werror again.
+WARNINGS_AS_ERRORS ?= OFF
+WERROR_FLAG = -DQVZ_WARNINGS_AS_ERRORS=$(WARNINGS_AS_ERRORS)
 
 .PHONY: run test check-sanitizers check-package lint build configure deps screenshots \
 	package bench clean regenerate-expected-report check-windows package-windows build-windows deps-windows
@@ -31,7 +35,7 @@ test: build
 # and removed again (as root; skipped otherwise), then every QTest program once more,
 # built with AddressSanitizer and UndefinedBehaviorSanitizer.
 check-sanitizers: check-package
-	cmake --preset sanitizers
+	cmake --preset sanitizers $(WERROR_FLAG)
 	cmake --build --preset sanitizers
 	ctest --preset sanitizers
 
@@ -53,7 +57,7 @@ package-windows: build-windows
 	cd $(WINDOWS_BUILD) && cpack
 
 build-windows: deps-windows $(WINDOWS_BUILD)/qt/bin/qt-cmake
-	cmake --preset windows-cross
+	cmake --preset windows-cross $(WERROR_FLAG)
 	cmake --build --preset windows-cross
 
 $(WINDOWS_BUILD)/qt/bin/qt-cmake: $(QT_WINDOWS_TARBALL)
@@ -65,9 +69,12 @@ deps-windows:
 	@scripts/install-deps windows
 
 # Every file states its copyright and licence (REUSE); scripts/spdx-headers adds
-# the header to files that lack it.
+# the header to files that lack it. Every C++ file is laid out as .clang-format says;
+# `clang-format -i FILE` lays a file out so.
 lint: deps
 	reuse lint
+	find src tests bench tools \( -name '*.cpp' -o -name '*.h' \) -print0 | \
+		xargs -0 clang-format --dry-run --Werror
 
 # The reviewed report the tests compare with, rewritten from what the program composes now.
 # Only on purpose: the difference is what the user will see changed.
@@ -102,7 +109,7 @@ build: configure
 
 # Always configures: cheap when nothing changed, and a changed flag takes effect.
 configure: deps
-	cmake --preset dev $(CMAKE_FLAGS)
+	cmake --preset dev $(WERROR_FLAG) $(CMAKE_FLAGS)
 
 deps:
 	@scripts/install-deps

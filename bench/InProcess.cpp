@@ -128,6 +128,7 @@ QList<double> timeFirstTopicChoices(Platform& platform, int windows)
 
 InProcessTimes measureInProcess(int repetitions)
 {
+    const double loadAtStart = loadAverage();
     QuietPlatform platform;
     InProcessTimes times;
     times.repetitions = repetitions;
@@ -145,13 +146,14 @@ InProcessTimes measureInProcess(int repetitions)
     times.printPdfMs = timePrinting(*view, times.printRepetitions);
     times.savePdfMs = timeSavingPdf(*view, times.printRepetitions);
     times.peakRssKib = peakRssKib();
+    times.load = loadSince(loadAtStart);
     return times;
 }
 
 void printInProcess(const InProcessTimes& times)
 {
-    std::printf("In one process, ms: median [min .. max] over %d runs (printing %d)\n",
-                times.repetitions, times.printRepetitions);
+    std::printf("In one process, ms: median [min .. max] over %d runs (printing %d), %s\n",
+                times.repetitions, times.printRepetitions, qPrintable(describe(times.load)));
     std::printf("  first choice of a topic %s  (medians of the 15 topics, %d windows)\n",
                 qPrintable(describe(times.firstTopicMs)), times.topicWindows);
     std::printf("  open the report window  %s\n", qPrintable(describe(times.openReportMs)));
@@ -176,7 +178,8 @@ QJsonObject toJson(const InProcessTimes& times)
             {"save_pdf_ms", toJson(times.savePdfMs)},
             {"save_pdf_vs_print", times.savePdfMs.median / times.printPdfMs.median},
             {"report_characters", times.reportCharacters},
-            {"peak_rss_kib", double(times.peakRssKib)}};
+            {"peak_rss_kib", double(times.peakRssKib)},
+            {"load", toJson(times.load)}};
 }
 
 int runInProcess(int argc, char* argv[], int repetitions)

@@ -20,6 +20,7 @@ struct InProcessTimes {
     Summary savePdfMs;        // the filled report saved as a PDF, as the Save command does
     int reportCharacters = 0; // of the filled report, to show it was not empty
     long peakRssKib = 0;
+    Load load;
 };
 
 // Needs a QApplication. Runs each step a few times untimed first.

@@ -3,6 +3,7 @@
 
 #include "Stats.h"
 
+#include <QFile>
 #include <algorithm>
 #include <sys/resource.h>
 
@@ -37,6 +38,33 @@ long peakRssKib()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
+}
+
+double loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    bool ok = false;
+    const double load = file.readLine().split(' ').value(0).toDouble(&ok);
+    return ok ? load : -1;
+}
+
+Load loadSince(double start)
+{
+    return {start, loadAverage()};
+}
+
+QString describe(const Load& load)
+{
+    if (load.start < 0 || load.end < 0)
+        return QStringLiteral("load unknown");
+    return QStringLiteral("load %1 .. %2").arg(load.start, 0, 'f', 2).arg(load.end, 0, 'f', 2);
+}
+
+QJsonObject toJson(const Load& load)
+{
+    return {{"start", load.start}, {"end", load.end}};
 }
 
 } // namespace qvz::bench

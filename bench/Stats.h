@@ -26,4 +26,22 @@ QString describe(const Summary& summary);
 // The process's own peak resident memory so far, in KiB.
 long peakRssKib();
 
+// The machine's load average over the last minute at the start and at the end of a
+// timing (-1 where /proc/loadavg is missing). Wall times grow with it and the ratio of
+// two programs' wall times shrinks toward 1, so every timing is printed with it.
+struct Load {
+    double start = -1;
+    double end = -1;
+};
+
+double loadAverage();
+
+// The load from start, taken before a timing, until now.
+Load loadSince(double start);
+
+// "load 2.31 .. 2.45"
+QString describe(const Load& load);
+
+QJsonObject toJson(const Load& load);
+
 } // namespace qvz::bench

@@ -133,6 +133,7 @@ QList<TypingCase> standardTypingCases()
 
 TypingTimes measureTyping(const TypingCase& wanted)
 {
+    const double loadAtStart = loadAverage();
     CountingPlatform platform;
     frmSave report(platform);
     report.show();
@@ -176,6 +177,7 @@ TypingTimes measureTyping(const TypingCase& wanted)
     times.linksOpen =
         opensOnPress(*view, platform, int(text.lastIndexOf("https://example.org")) + 2) &&
         opensOnPress(*view, platform, int(text.lastIndexOf("www.a.org/p")) + 2);
+    times.load = loadSince(loadAtStart);
     return times;
 }
 
@@ -211,9 +213,10 @@ void printTyping(const QList<TypingTimes>& all)
                     times.wanted.bare ? "not marked"
                     : times.linksOpen ? "open"
                                       : "BROKEN");
-        std::printf("      keystroke %s (after the paste %s, mid-way %s)\n",
+        std::printf("      keystroke %s (after the paste %s, mid-way %s), %s\n",
                     qPrintable(describe(times.keystrokeMs)),
-                    qPrintable(describe(times.afterPasteMs)), qPrintable(describe(times.midwayMs)));
+                    qPrintable(describe(times.afterPasteMs)), qPrintable(describe(times.midwayMs)),
+                    qPrintable(describe(times.load)));
     }
 }
 
@@ -230,7 +233,8 @@ QJsonArray toJson(const QList<TypingTimes>& all)
                                  {"keystroke_ms", toJson(times.keystrokeMs)},
                                  {"after_paste_ms", toJson(times.afterPasteMs)},
                                  {"midway_ms", toJson(times.midwayMs)},
-                                 {"links_open", times.linksOpen}});
+                                 {"links_open", times.linksOpen},
+                                 {"load", toJson(times.load)}});
     }
     return array;
 }

@@ -28,6 +28,7 @@ struct TypingTimes {
     Summary midwayMs;
     int keystrokes = 0;
     bool linksOpen = false; // a pasted and a typed address open on a press
+    Load load;
 };
 
 // The cases make measures: 20 k, 200 k and 1 M characters of notes with line breaks, and

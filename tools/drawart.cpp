@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 // Draws the program's pictures: the sign picture of the main window and the program
-// icon at every size it is shown at, plus the same icon sizes as one Windows .ico.
+// icon at every size it is shown at, plus the same icon sizes as one Windows .ico, and
+// the picture and the small icons once more, ready to draw, as the program embeds them.
 // Everything is vector drawing with fonts from fonts-dejavu-core, so the output is
 // the same on every run and every machine.
 //
@@ -589,6 +590,30 @@ bool saveWindowsIcon(const QList<QImage>& images, const QString& path)
     return saved;
 }
 
+// ---------------------------------------------------------------- ready to draw
+
+// The pixels of a saved picture as the program embeds them (src/ui/common/ReadyImage.h):
+// read back from the file, so that they are what the decoder made of it, in the form
+// QPixmap draws without converting.
+bool saveReadyToDraw(const QDir& folder, const QString& name, const QString& savedSuffix)
+{
+    QImage image(folder.filePath(name + QLatin1Char('.') + savedSuffix));
+    image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                            : QImage::Format_RGB32);
+    QByteArray bytes(12, '\0');
+    writeLe(bytes, 0, quint32(image.width()), 4);
+    writeLe(bytes, 4, quint32(image.height()), 4);
+    writeLe(bytes, 8, quint32(image.format()), 4);
+    for (int y = 0; y < image.height(); ++y)
+        bytes.append(reinterpret_cast<const char*>(image.constScanLine(y)), image.width() * 4);
+    const QString path = folder.filePath(name + QStringLiteral(".argb32"));
+    QSaveFile file(path);
+    const bool saved = !image.isNull() && file.open(QIODevice::WriteOnly) &&
+                       file.write(bytes) == bytes.size() && file.commit();
+    QTextStream(stdout) << (saved ? "wrote " : "FAILED ") << path << Qt::endl;
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -600,11 +625,15 @@ int main(int argc, char* argv[])
     const QString icoPath = argc > 2 ? QString::fromLocal8Bit(argv[2])
                                      : QStringLiteral("packaging/windows/qvzodiqa.ico");
 
-    bool ok = saveImage(signPicture(), folder, QStringLiteral("picZodiac.jpg"), 92);
+    bool ok = saveImage(signPicture(), folder, QStringLiteral("picZodiac.jpg"), 92) &&
+              saveReadyToDraw(folder, QStringLiteral("picZodiac"), QStringLiteral("jpg"));
     QList<QImage> icons;
     for (int size : {16, 32, 48, 64, 128, 256}) {
         icons.append(programIcon(size));
-        ok &= saveImage(icons.last(), folder, QStringLiteral("icon-%1.png").arg(size));
+        const QString name = QStringLiteral("icon-%1").arg(size);
+        ok &= saveImage(icons.last(), folder, name + QStringLiteral(".png"));
+        if (size <= 64)
+            ok &= saveReadyToDraw(folder, name, QStringLiteral("png"));
     }
     ok &= saveWindowsIcon(icons, icoPath);
     return ok ? 0 : 1;

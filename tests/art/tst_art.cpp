@@ -2,9 +2,13 @@
 // SPDX-License-Identifier: MIT
 
 // The pictures are embedded at build time; these checks catch a picture that is
-// missing, unreadable, of the wrong size or blank.
+// missing, unreadable, of the wrong size or blank, or embedded ready to draw with
+// pixels other than the picture's.
+#include "ui/common/ReadyImage.h"
+
 #include <QImage>
 #include <QImageReader>
+#include <QPixmap>
 #include <QTest>
 #include <algorithm>
 
@@ -85,6 +89,30 @@ private slots:
         const Tally t = tally(icon);
         QVERIFY2(t.opaque > size * size / 2, "most of the icon should be painted");
         QVERIFY2(t.lightest - t.darkest > 60, "the icon should not be one flat colour");
+    }
+
+    void readyImageDrawsAsItsPicture_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("drawnSuffix");
+        QTest::addRow("sign picture") << QStringLiteral("picZodiac") << QStringLiteral("jpg");
+        for (int size : {16, 32, 48, 64})
+            QTest::addRow("icon %d", size)
+                << QStringLiteral("icon-%1").arg(size) << QStringLiteral("png");
+    }
+
+    // As a window shows them: both made a pixmap.
+    void readyImageDrawsAsItsPicture()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, drawnSuffix);
+        const QImage ready = qvz::readyImage(QStringLiteral(":/%1.argb32").arg(name));
+        QVERIFY(!ready.isNull());
+        const QImage shown = QPixmap::fromImage(ready).toImage();
+        const QImage drawn = QPixmap(QStringLiteral(":/%1.%2").arg(name, drawnSuffix)).toImage();
+        QVERIFY(!drawn.isNull());
+        QCOMPARE(shown.format(), drawn.format());
+        QCOMPARE(shown, drawn);
     }
 };
 

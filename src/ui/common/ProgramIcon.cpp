@@ -3,27 +3,38 @@
 
 #include "ui/common/ProgramIcon.h"
 
+#include "ui/common/ReadyImage.h"
+
 #include <QApplication>
 
 namespace qvz {
 
+namespace {
+
+QPixmap iconPicture(int size)
+{
+    return QPixmap::fromImage(readyImage(QStringLiteral(":/icon-%1.argb32").arg(size)));
+}
+
+} // namespace
+
 QIcon programIcon()
 {
-    // Decoding every drawn size costs about as much as building a whole window.
+    // Start-up gives the icon to the application; every window then shares that copy.
     const QIcon shared = QApplication::windowIcon();
     if (!shared.isNull())
         return shared;
-    // Qt decodes each file as it is added. Captions and task bars use the small sizes;
-    // the large ones serve the desktop's launchers, which read the installed files.
+    // Captions and task bars use the small sizes; the large ones serve the desktop's
+    // launchers, which read the installed files.
     QIcon icon;
     for (int size : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icon-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(iconPicture(size));
     return icon;
 }
 
 QPixmap programIconPicture()
 {
-    return QPixmap(QStringLiteral(":/icon-32.png"));
+    return iconPicture(32);
 }
 
 } // namespace qvz

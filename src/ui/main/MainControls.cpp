@@ -7,6 +7,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/ProgramColours.h"
+#include "ui/common/ReadyImage.h"
 #include "ui/common/Twips.h"
 #include "ui/main/MainTexts.h"
 #include "ui/main/ReadOnlyBoxes.h"
@@ -50,7 +51,7 @@ void addZodiacPicture(QWidget* client)
     picture->setLineWidth(2);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setGeometry(twipsRect(120, 120, 2310, 3720));
-    const QPixmap image(QStringLiteral(":/picZodiac.jpg"));
+    const QPixmap image = QPixmap::fromImage(readyImage(QStringLiteral(":/picZodiac.argb32")));
     if (image.isNull())
         return;
     picture->setPixmap(image);
