@@ -675,7 +675,7 @@ void TestFrmSave::saveDialogRefusesWhatCannotBeSaved()
     }
     QVERIFY(refusals[0].text.contains(QDir::toNativeSeparators(missing)));
     QVERIFY(refusals[3].text.contains(QDir::toNativeSeparators(longName)));
-    QVERIFY(refusals[3].read.contains(refusals[3].text));
+    QVERIFY(refusals[3].read.join(u'\n').contains(QDir::toNativeSeparators(longName)));
     QVERIFY(rtfText(good).contains("Libra Birth Dates: "));
     QCOMPARE(readAll(readOnly), QByteArray("{\\rtf1 kept}"));
 
