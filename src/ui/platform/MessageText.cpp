@@ -43,6 +43,7 @@ int MessageText::heightForWidth(int width) const
 QSize MessageText::sizeHint() const
 {
     const std::unique_ptr<QTextDocument> laidOut(document()->clone());
+    laidOut->setTextWidth(-1);
     const int width = std::min(qCeil(laidOut->idealWidth()), 80 * fontMetrics().averageCharWidth());
     return {width, heightForWidth(width)};
 }
