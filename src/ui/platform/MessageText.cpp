@@ -39,12 +39,13 @@ int MessageText::heightForWidth(int width) const
     return qCeil(laidOut->size().height());
 }
 
-// As wide as its longest line, up to eighty characters, as a wrapping label is.
+// As wide as its longest line, up to sixty characters: near what Qt gives a wrapping
+// label.
 QSize MessageText::sizeHint() const
 {
     const std::unique_ptr<QTextDocument> laidOut(document()->clone());
     laidOut->setTextWidth(-1);
-    const int width = std::min(qCeil(laidOut->idealWidth()), 80 * fontMetrics().averageCharWidth());
+    const int width = std::min(qCeil(laidOut->idealWidth()), 60 * fontMetrics().averageCharWidth());
     return {width, heightForWidth(width)};
 }
 
