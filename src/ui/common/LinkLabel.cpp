@@ -14,7 +14,8 @@ LinkLabel::LinkLabel(const QString& name, const QString& text, const QColor& col
     : QLabel(text, parent)
 {
     setObjectName(name);
-    setAccessibleName(text);
+    // The zero-width spaces that let a long address wrap are no part of what it says.
+    setAccessibleName(QString(text).remove(QChar(0x200B)));
     setCursor(Qt::PointingHandCursor);
     // Tab only: a click opens the page and leaves the focus where it was.
     setFocusPolicy(Qt::TabFocus);

@@ -6,6 +6,7 @@
 #include "platform/SaveTarget.h"
 #include "platform/SettingsStore.h"
 #include "ui/common/Placement.h"
+#include "ui/platform/MessageText.h"
 #include "ui/platform/PrinterQuery.h"
 #include "ui/platform/SaveFileDialog.h"
 
@@ -85,30 +86,11 @@ MessageAnswer toAnswer(int button)
     }
 }
 
-// A box wraps its text between words only; a longer word, such as a long path, gets
-// places to break, so that the box never grows past the edge of the screen.
-constexpr int longestUnbrokenRun = 40;
-
-QString breakableText(const QString& text)
-{
-    QString broken;
-    int run = 0;
-    for (const QChar character : text) {
-        broken += character;
-        run = character.isSpace() ? 0 : run + 1;
-        if (run == longestUnbrokenRun) {
-            broken += QChar(0x200B); // zero-width space
-            run = 0;
-        }
-    }
-    return broken;
-}
-
 // Message texts may separate lines with a lone CR; Qt only breaks on LF.
 QString displayText(QString text)
 {
-    return breakableText(text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
-                             .replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 QString instanceLockPath()
@@ -145,10 +127,14 @@ bool ownedByAnotherUser(const QString& path)
 }
 
 // Qt opens a box without an owner on the monitor under the pointer; this one opens where
-// the program's windows open.
+// the program's windows open, and its text wraps within the screen.
 class MessageBox : public QMessageBox {
 public:
-    using QMessageBox::QMessageBox;
+    MessageBox(Icon icon, const QString& caption, const QString& text, QWidget* owner)
+        : QMessageBox(icon, caption, text, QMessageBox::NoButton, owner)
+    {
+        wrapAnywhere(*this);
+    }
 
 protected:
     void showEvent(QShowEvent* event) override
@@ -236,10 +222,13 @@ bool refuseSaveTarget(QWidget* owner, const QString& title, const QString& path)
     const QString reason = saveTargetRefusal(path);
     if (reason.isEmpty())
         return false;
-    QMessageBox::warning(owner, title,
-                         displayText(QStringLiteral("The file cannot be saved as \"%1\".\n\n%2\n\n"
-                                                    "Please choose another name or folder.")
-                                         .arg(QDir::toNativeSeparators(path), reason)));
+    MessageBox box(QMessageBox::Warning, title,
+                   displayText(QStringLiteral("The file cannot be saved as \"%1\".\n\n%2\n\n"
+                                              "Please choose another name or folder.")
+                                   .arg(QDir::toNativeSeparators(path), reason)),
+                   owner);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
     return true;
 }
 
@@ -277,7 +266,7 @@ bool takeInstanceLock(QLockFile& lock, QString& problem)
 MessageAnswer QtPlatform::showMessage(const MessageRequest& request)
 {
     MessageBox box(toQtIcon(request.icon), request.caption, displayText(request.text),
-                   QMessageBox::NoButton, request.owner);
+                   request.owner);
     setButtons(box, request.buttons);
     QPushButton* alternative = request.alternative.isEmpty()
                                    ? nullptr
