@@ -21,7 +21,6 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -165,12 +164,6 @@ QString existingFolderOf(const QString& path)
         folder = parent;
     }
     return folder;
-}
-
-// The suffix a filter's pattern names: "rtf" for "Rich Text Format (*.rtf)".
-QString filterSuffix(const QString& filter)
-{
-    return QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter).captured(1);
 }
 
 // Offers the filters with one chosen; a name typed without a suffix gets the suffix of

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <algorithm>
 
 #ifdef Q_OS_UNIX
 #include <pwd.h>
@@ -102,15 +103,11 @@ QString SaveFileDialog::withDefaultSuffix(const QString& path) const
 // name that says another.
 bool SaveFileDialog::hasOfferedSuffix(const QString& path) const
 {
-    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
     const QString suffix = QFileInfo(path).suffix();
-    for (const QString& filter : nameFilters()) {
-        for (auto match = pattern.globalMatch(filter); match.hasNext();) {
-            if (match.next().captured(1).compare(suffix, Qt::CaseInsensitive) == 0)
-                return true;
-        }
-    }
-    return false;
+    const QStringList filters = nameFilters();
+    return std::any_of(filters.begin(), filters.end(), [&](const QString& filter) {
+        return filterSuffix(filter).compare(suffix, Qt::CaseInsensitive) == 0;
+    });
 }
 
 // The folder is shown, and the name box emptied so that the next name typed is not
@@ -136,6 +133,12 @@ bool SaveFileDialog::confirmReplacing(const QString& path)
                                     .arg(file.fileName()),
                                 QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString filterSuffix(const QString& filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    return pattern.match(filter).captured(1);
 }
 
 } // namespace qvz

@@ -12,9 +12,9 @@ namespace qvz {
 // The save dialog. Where Qt's own dialog is shown, the file chosen is exactly the name
 // typed, read as the system reads it: relative to the folder shown, quotes and all (Qt
 // would take double quotes for a list of names), with the default suffix when the name
-// has no dot. A typed folder is entered; a name that cannot be saved is refused, saying
-// why, and the dialog stays open with the name in place; an existing file is replaced
-// only when the user says so. A platform's native dialog closes on any choice.
+// names no suffix that a filter offers. A typed folder is entered; a name that cannot be saved is
+// refused, saying why, and the dialog stays open with the name in place; an existing file is
+// replaced only when the user says so. A platform's native dialog closes on any choice.
 //
 // No Q_OBJECT: Qt offers the native dialog only to QFileDialog itself and to subclasses
 // without a meta-object of their own (QFileDialog::DontUseNativeDialog).
@@ -37,5 +37,8 @@ private:
 
     QString chosen_;
 };
+
+// The suffix a filter's pattern names: "rtf" for "Rich Text Format (*.rtf)".
+QString filterSuffix(const QString& filter);
 
 } // namespace qvz
