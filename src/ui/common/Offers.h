@@ -27,8 +27,8 @@ struct OfferTexts {
     QString coBrand;
 };
 
-// The frame fraFullBrand on frame, and in it both offers on offers: blue, centred, and
-// opaque, so that the co-brand offer in front hides the other completely.
+// Adds the frame fraFullBrand at frame and both offers inside it at offers: blue, centred
+// and opaque, so that the co-brand offer, put in front, hides the other completely.
 PromotionLabels addOfferPair(QWidget* parent, const OfferTexts& texts, const QFont& font,
                              const QRect& frame, const QRect& offers);
 
