@@ -4,7 +4,6 @@
 #include "ui/common/Placement.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QLayout>
 #include <QScreen>
 #include <QStyle>
@@ -128,15 +127,6 @@ int heightBeyondScreen(QWidget& window, const QRect& anchor)
     const QMargins margins = prepareWindow(window);
     const int frame = window.height() + margins.top() + margins.bottom();
     return std::max(0, frame - areaShowing(anchorFor(window, anchor), areas).height());
-}
-
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setAccessibleName(text);
-    label->setGeometry(rect);
-    return label;
 }
 
 } // namespace qvz

@@ -7,7 +7,6 @@
 #include <QRect>
 #include <QString>
 
-class QLabel;
 class QWidget;
 
 namespace qvz {
@@ -25,8 +24,5 @@ void placeWindow(QWidget& window, const QRect& anchor = QRect());
 
 // How much taller the window with its frame is than the room on the monitor it opens on.
 int heightBeyondScreen(QWidget& window, const QRect& anchor = QRect());
-
-// A plain label with its object name and its text as the name screen readers announce.
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect);
 
 } // namespace qvz

@@ -21,6 +21,16 @@ namespace qvz {
 
 namespace {
 
+// Where the boxes stand in the frame, in twips.
+constexpr struct {
+    QRect txtName = twipsRect(85, 360, 3375, 285);
+    QRect txtEmail = twipsRect(3600, 360, 3375, 285);
+    QRect txtFriendName = twipsRect(85, 720, 3375, 285);
+    QRect txtFriendEmail = twipsRect(3600, 720, 3375, 285);
+    QRect cmdSubmit = twipsRect(1920, 1080, 3375, 285);
+    QRect txtMessage = twipsRect(4800, 3600, 1815, 495); // below the frame's lower edge
+} kLayout;
+
 // The message as the user entered it, with CR LF line breaks: the editor keeps lines as
 // separate blocks, and its plain-text view would also turn no-break spaces into spaces.
 QString messageText(const QPlainTextEdit* box)
@@ -67,15 +77,13 @@ ReferralForm::ReferralForm(Platform& platform, QWidget* parent)
     setPalette(colours);
     setAutoFillBackground(true);
 
-    txtName_ = addLineEdit(QStringLiteral("txtName"), QStringLiteral("Your Name"),
-                           twipsRect(85, 360, 3375, 285));
+    txtName_ = addLineEdit(QStringLiteral("txtName"), QStringLiteral("Your Name"), kLayout.txtName);
     txtEmail_ = addLineEdit(QStringLiteral("txtEmail"), QStringLiteral("Your Email Address"),
-                            twipsRect(3600, 360, 3375, 285));
+                            kLayout.txtEmail);
     txtFriendName_ = addLineEdit(QStringLiteral("txtFriendName"), QStringLiteral("Friend's Name"),
-                                 twipsRect(85, 720, 3375, 285));
-    txtFriendEmail_ =
-        addLineEdit(QStringLiteral("txtFriendEmail"), QStringLiteral("Friend's Email Address"),
-                    twipsRect(3600, 720, 3375, 285));
+                                 kLayout.txtFriendName);
+    txtFriendEmail_ = addLineEdit(QStringLiteral("txtFriendEmail"),
+                                  QStringLiteral("Friend's Email Address"), kLayout.txtFriendEmail);
     cmdSubmit_ = addSubmitButton();
     txtMessage_ = addMessageBox();
     setTabOrder();
@@ -105,7 +113,7 @@ QPlainTextEdit* ReferralForm::addMessageBox()
     box->setObjectName(QStringLiteral("txtMessage"));
     box->setAccessibleName(QStringLiteral("Your Message"));
     box->setFont(verdana(8.25));
-    box->setGeometry(twipsRect(4800, 3600, 1815, 495));
+    box->setGeometry(kLayout.txtMessage);
     box->setTabChangesFocus(true);
     box->installEventFilter(this);
     placeholders_.insert(box, QStringLiteral("Your Message"));
@@ -118,7 +126,7 @@ QPushButton* ReferralForm::addSubmitButton()
     button->setObjectName(QStringLiteral("cmdSubmit"));
     button->setAccessibleName(QStringLiteral("Refer A Friend Now"));
     button->setFont(verdana(8.25, true));
-    button->setGeometry(twipsRect(1920, 1080, 3375, 285));
+    button->setGeometry(kLayout.cmdSubmit);
     connect(button, &QPushButton::clicked, this, &ReferralForm::submit);
     return button;
 }

@@ -7,12 +7,13 @@
 #include "links/LinkTarget.h"
 #include "platform/Platform.h"
 #include "ui/common/ExitProgram.h"
+#include "ui/common/FixedWindow.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/Labels.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/Placement.h"
 #include "ui/common/ProgramColours.h"
-#include "ui/common/ProgramIcon.h"
-#include "ui/common/ProgramPalette.h"
+#include "ui/common/TextFit.h"
 #include "ui/common/Twips.h"
 #include "ui/exit/ReferralForm.h"
 #include "ui/exit/SupportMessages.h"
@@ -22,12 +23,25 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace qvz {
 
 namespace {
+
+// Where the controls stand, in twips.
+constexpr struct {
+    QSize window = twipsSize(11115, 4725);
+    QRect picNagscreen2Icon = twipsRect(360, 120, 540, 540);
+    QPoint lblNagScreen2Caption = QPoint(twips(1080), twips(240));
+    QRect Label2 = twipsRect(120, 840, 6975, 1095);
+    QRect Check1 = twipsRect(30, 2040, 7185, 555);
+    QRect cmdClose = twipsRect(6000, 2760, 1245, 375);
+    QRect Frame2 = twipsRect(120, 3240, 7065, 1455);
+    QRect Frame6 = twipsRect(7320, 120, 3735, 4575);
+    QRect Label3 = twipsRect(120, 360, 3495, 3855);     // in Frame6
+    QRect lblGoToHome = twipsRect(75, 4250, 3585, 210); // in Frame6
+} kLayout;
 
 // Two paragraphs kept on one line of text: the run of blanks between them is wider
 // than the box, so word wrapping starts the second paragraph on a line of its own.
@@ -55,17 +69,6 @@ void setColours(QWidget* widget, const QColor& text, const QColor& background = 
     widget->setPalette(colours);
 }
 
-// The host is chosen at build time, so a one-line caption may be longer than its box;
-// it then steps down in size until the whole of it shows.
-void shrinkFontToFit(QWidget* widget)
-{
-    QFont font = widget->font();
-    while (widget->sizeHint().width() > widget->width() && font.pointSizeF() > 6.0) {
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-        widget->setFont(font);
-    }
-}
-
 // A plain top-level widget is announced as a filler; the exit screen is a window, named by
 // its caption as the other windows are.
 QAccessibleInterface* exitScreenAccessible(const QString& className, QObject* object)
@@ -91,16 +94,11 @@ frmNagScreen2::frmNagScreen2(Platform& platform, const QRect& mainWindow, QWidge
     placeWindow(*this, mainWindow);
 }
 
+// Topmost, so that the browser windows its links open never hide it.
 void frmNagScreen2::setUpWindow()
 {
-    setObjectName(QStringLiteral("frmNagScreen2"));
+    setUpFixedWindow(*this, "frmNagScreen2", kLayout.window, Qt::Window | Qt::WindowStaysOnTopHint);
     QAccessible::installFactory(exitScreenAccessible); // once: Qt keeps no duplicates
-    // Topmost, so that the browser windows its links open never hide it.
-    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint |
-                   Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twipsSize(11115, 4725));
-    setFont(verdana(8.25));
-    applyProgramPalette(*this);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::white);
     setPalette(colours);
@@ -109,25 +107,17 @@ void frmNagScreen2::setUpWindow()
 
 void frmNagScreen2::addCaption()
 {
-    setWindowTitle(windowCaption());
-    lblNagScreen2Caption_ =
-        addLabel(this, "lblNagScreen2Caption", windowCaption(), twipsRect(1080, 240, 0, 0));
+    lblNagScreen2Caption_ = qvz::addCaption(this, "lblNagScreen2Caption", windowCaption(),
+                                            kLayout.lblNagScreen2Caption);
     lblNagScreen2Caption_->setFont(msSansSerif(18));
     lblNagScreen2Caption_->adjustSize();
-
-    setWindowIcon(programIcon());
-    picNagscreen2Icon_ =
-        addLabel(this, "picNagscreen2Icon", QString(), twipsRect(360, 120, 540, 540));
-    picNagscreen2Icon_->setAccessibleName(applicationTitle() + QStringLiteral(" icon"));
-    picNagscreen2Icon_->setPixmap(programIconPicture());
+    picNagscreen2Icon_ = addIconPicture(this, "picNagscreen2Icon", kLayout.picNagscreen2Icon);
 }
 
 void frmNagScreen2::addSupportMessage()
 {
-    Label2_ = addLabel(this, "Label2", QString(), twipsRect(120, 840, 6975, 1095));
+    Label2_ = addDescription(this, "Label2", QString(), kLayout.Label2);
     Label2_->setFont(verdana(9.75, true));
-    Label2_->setWordWrap(true);
-    Label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void frmNagScreen2::addVisitBox()
@@ -136,11 +126,12 @@ void frmNagScreen2::addVisitBox()
     Check1_ = new QCheckBox(caption, this);
     Check1_->setObjectName(QStringLiteral("Check1"));
     Check1_->setAccessibleName(caption);
-    Check1_->setGeometry(twipsRect(30, 2040, 7185, 555));
+    Check1_->setGeometry(kLayout.Check1);
     Check1_->setFont(verdana(14.25));
     Check1_->setCursor(Qt::PointingHandCursor);
     setColours(Check1_, kBoardBlue);
-    shrinkFontToFit(Check1_);
+    // The host is chosen at build time, so the caption may be longer than its box.
+    fitToText(Check1_, TextFit::SmallerFont);
     // The value, not the mouse: a key, a click and an assistive tool's toggle all tick it.
     connect(Check1_, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
 }
@@ -150,7 +141,7 @@ void frmNagScreen2::addExitButton()
     auto* cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setAccessibleName(QStringLiteral("Exit"));
-    cmdClose->setGeometry(twipsRect(6000, 2760, 1245, 375));
+    cmdClose->setGeometry(kLayout.cmdClose);
     // Enter presses the button that has the focus, as it does in a dialog.
     cmdClose->setAutoDefault(true);
     cmdClose->setFocus();
@@ -160,7 +151,7 @@ void frmNagScreen2::addExitButton()
 void frmNagScreen2::addReferralForm()
 {
     auto* form = new ReferralForm(platform_, this);
-    form->setGeometry(twipsRect(120, 3240, 7065, 1455));
+    form->setGeometry(kLayout.Frame2);
 }
 
 void frmNagScreen2::addSoftwaresFrame()
@@ -168,24 +159,21 @@ void frmNagScreen2::addSoftwaresFrame()
     auto* frame = new QGroupBox(QStringLiteral("Download Orvane Softwares"), this);
     frame->setObjectName(QStringLiteral("Frame6"));
     frame->setAccessibleName(frame->title());
-    frame->setGeometry(twipsRect(7320, 120, 3735, 4575));
+    frame->setGeometry(kLayout.Frame6);
     frame->setFont(verdana(9.75, true));
     setColours(frame, Qt::white, kNavy);
 
-    auto* blurb = addLabel(frame, "Label3", familyBlurb(), twipsRect(120, 360, 3495, 3855));
+    QLabel* blurb = addDescription(frame, "Label3", familyBlurb(), kLayout.Label3);
     blurb->setAccessibleName(QStringLiteral("About Orvane Softwares"));
     blurb->setAccessibleDescription(blurb->text().simplified());
     blurb->setFont(verdana(9));
-    blurb->setWordWrap(true);
-    blurb->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* link =
-        new LinkLabel(QStringLiteral("lblGoToHome"),
-                      QStringLiteral("Click Here To Visit Orvane Softwares"), kLinkYellow, frame);
+    LinkLabel* link =
+        addLink(frame, "lblGoToHome", QStringLiteral("Click Here To Visit Orvane Softwares"),
+                kLinkYellow, kLayout.lblGoToHome);
     link->setFont(verdana(9, true, true));
     link->setWordWrap(false);
-    link->setGeometry(twipsRect(75, 4250, 3585, 210));
-    shrinkFontToFit(link);
+    fitToText(link, TextFit::SmallerFont);
     connect(link, &LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
 }
 

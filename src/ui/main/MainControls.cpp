@@ -5,17 +5,18 @@
 
 #include "profile/ProfileTopic.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/Labels.h"
 #include "ui/common/LinkLabel.h"
-#include "ui/common/ProgramColours.h"
 #include "ui/common/ReadyImage.h"
 #include "ui/common/Twips.h"
 #include "ui/main/MainTexts.h"
 #include "ui/main/ReadOnlyBoxes.h"
 
-#include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QPixmap>
 #include <QPushButton>
 #include <iterator>
@@ -23,6 +24,19 @@
 namespace qvz {
 
 namespace {
+
+// Where the window's own controls stand, in twips; the topic panels and the key facts
+// have layouts of their own.
+constexpr struct {
+    QSize clientArea = twipsSize(8565, 6840);
+    QRect picZodiac = twipsRect(120, 120, 2310, 3720);
+    QRect lstOptions = twipsRect(120, 3945, 2295, 2175);
+    QRect cmdSave = twipsRect(120, 6210, 2295, 375);
+    QRect Frame19 = twipsRect(2520, 135, 6000, 585);
+    QRect Label61 = twipsRect(0, 90, 6000, 390); // in Frame19
+    QRect fraFullBrand = twipsRect(2520, 5700, 6000, 1095);
+    QRect offers = twipsRect(120, 165, 5745, 855); // in fraFullBrand
+} kLayout;
 
 // Where the key facts stand, in twips: a caption above each box, two by two, read from
 // the top left.
@@ -42,6 +56,17 @@ const Place kKeyFactPlaces[] = {
 
 } // namespace
 
+QWidget* addClientArea(QMainWindow* window)
+{
+    auto* client = new QWidget(window);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(kLayout.clientArea);
+    window->setCentralWidget(client);
+    // The window is exactly the client area below the menu bar and cannot be resized.
+    window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    return client;
+}
+
 void addZodiacPicture(QWidget* client)
 {
     auto* picture = new QLabel(client);
@@ -50,7 +75,7 @@ void addZodiacPicture(QWidget* client)
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setLineWidth(2);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setGeometry(twipsRect(120, 120, 2310, 3720));
+    picture->setGeometry(kLayout.picZodiac);
     const QPixmap image = QPixmap::fromImage(readyImage(QStringLiteral(":/picZodiac.argb32")));
     if (image.isNull())
         return;
@@ -70,7 +95,7 @@ QListWidget* addTopicList(QWidget* client)
     list->setLineWidth(1);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setGeometry(twipsRect(120, 3945, 2295, 2175));
+    list->setGeometry(kLayout.lstOptions);
     return list;
 }
 
@@ -79,7 +104,7 @@ QPushButton* addSaveButton(QWidget* client)
     auto* button = new QPushButton(QStringLiteral("&Save"), client);
     button->setObjectName(QStringLiteral("cmdSave"));
     button->setAccessibleName(QStringLiteral("Save"));
-    button->setGeometry(twipsRect(120, 6210, 2295, 375));
+    button->setGeometry(kLayout.cmdSave);
     return button;
 }
 
@@ -89,18 +114,17 @@ LinkLabel* addDiscussionBanner(QWidget* client)
     banner->setObjectName(QStringLiteral("Frame19"));
     banner->setAccessibleName(QStringLiteral("Discussion board"));
     banner->setFrameStyle(QFrame::NoFrame);
-    banner->setGeometry(twipsRect(2520, 135, 6000, 585));
+    banner->setGeometry(kLayout.Frame19);
     banner->setAutoFillBackground(true);
     QPalette palette = banner->palette();
     palette.setColor(QPalette::Window, palette.color(QPalette::Highlight));
     banner->setPalette(palette);
 
-    auto* label =
-        new LinkLabel(QStringLiteral("Label61"), discussionBannerText(), QColor(Qt::white), banner);
+    LinkLabel* label =
+        addLink(banner, "Label61", discussionBannerText(), Qt::white, kLayout.Label61);
     label->setFont(fixedTextFont(8.25, true, true));
     label->setAlignment(Qt::AlignCenter);
     label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setGeometry(twipsRect(0, 90, 6000, 390));
     return label;
 }
 
@@ -113,8 +137,8 @@ KeyFactBoxes addKeyFacts(QWidget* client)
         const TopicField& fact = facts.at(facts.size() - 1 - place);
         const Place& at = kKeyFactPlaces[place];
         const QString caption = QLatin1String(fact.caption);
-        makeCaption(QLatin1String(fact.label), caption, QLatin1String(fact.hint),
-                    QPoint(twips(at.labelLeft), twips(at.labelTop)), client);
+        addCaption(client, fact.label, caption, QPoint(twips(at.labelLeft), twips(at.labelTop)),
+                   QLatin1String(fact.hint));
         built.lastInTabOrder = makeFactBox(QLatin1String(fact.box), caption,
                                            twipsRect(at.boxLeft, at.boxTop, 2310, 285), client);
         built.boxes.prepend(ProfileBox{built.lastInTabOrder, fact.field});
@@ -124,25 +148,9 @@ KeyFactBoxes addKeyFacts(QWidget* client)
 
 PromotionLabels addPromotions(QWidget* client)
 {
-    auto* frame = new QGroupBox(client);
-    frame->setObjectName(QStringLiteral("fraFullBrand"));
-    frame->setAccessibleName(QStringLiteral("Offers"));
-    frame->setGeometry(twipsRect(2520, 5700, 6000, 1095));
-
-    const QRect place = twipsRect(120, 165, 5745, 855);
-    auto* fullBrand =
-        new LinkLabel(QStringLiteral("lblFullBrand"), fullBrandOfferText(), kLinkBlue, frame);
-    auto* coBrand =
-        new LinkLabel(QStringLiteral("lblCobrand"), coBrandOfferText(), kLinkBlue, frame);
-    for (LinkLabel* label : {fullBrand, coBrand}) {
-        label->setFont(fixedTextFont(8.25, true, true));
-        label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(place);
-        // Opaque, so the label in front hides the one behind it completely.
-        label->setAutoFillBackground(true);
-    }
-    coBrand->bringInFrontOf(fullBrand);
-    return {fullBrand, coBrand};
+    return addOfferPair(client,
+                        {QStringLiteral("Offers"), fullBrandOfferText(), coBrandOfferText()},
+                        fixedTextFont(8.25, true, true), kLayout.fraFullBrand, kLayout.offers);
 }
 
 } // namespace qvz

@@ -3,9 +3,11 @@
 
 #pragma once
 
+#include "ui/common/Offers.h"
 #include "ui/main/ProfileBoxes.h"
 
 class QListWidget;
+class QMainWindow;
 class QPushButton;
 class QWidget;
 
@@ -13,21 +15,15 @@ namespace qvz {
 
 class LinkLabel;
 
-// The two promotional labels, lblFullBrand and lblCobrand, on one rectangle: the one
-// in front is the one seen.
-struct PromotionLabels {
-    LinkLabel* fullBrand = nullptr;
-    LinkLabel* coBrand = nullptr;
-};
-
 // The key facts' boxes, in the order of their fields, and the one Tab reaches last.
 struct KeyFactBoxes {
     ProfileBoxes boxes;
     QWidget* lastInTabOrder = nullptr;
 };
 
-// The fixed parts of the main window's client area around the topic panels; each
-// returns the controls the window binds.
+// The main window's client area, of its fixed size, and the fixed parts of it around the
+// topic panels; each returns the controls the window binds.
+QWidget* addClientArea(QMainWindow* window);
 void addZodiacPicture(QWidget* client);
 QListWidget* addTopicList(QWidget* client);
 QPushButton* addSaveButton(QWidget* client);

@@ -23,11 +23,20 @@ QString discussionBannerText()
         .arg(siteHost());
 }
 
-QString fullBrandOfferText()
+QString homeBusinessOfferText()
 {
     return QStringLiteral("Start your own Internet business from home. Make money online. Get "
-                          "this software fully branded for your web site. Click here for more "
-                          "details.");
+                          "this software fully branded for your web site.");
+}
+
+QString moreDetailsText()
+{
+    return QStringLiteral("Click here for more details.");
+}
+
+QString fullBrandOfferText()
+{
+    return homeBusinessOfferText() + QLatin1Char(' ') + moreDetailsText();
 }
 
 QString coBrandOfferText()

@@ -6,18 +6,10 @@
 #include "ui/common/Twips.h"
 #include "ui/main/ReadOnlyLineEdit.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
 namespace qvz {
-
-namespace {
-
-// Caption labels are one line of the default font high.
-constexpr int kCaptionHeight = twips(195);
-
-} // namespace
 
 QLineEdit* makeFactBox(const QString& name, const QString& accessibleName, const QRect& rect,
                        QWidget* parent)
@@ -49,19 +41,6 @@ QPlainTextEdit* makeTextBox(const QString& name, const QString& accessibleName, 
     box->setFrameStyle(QFrame::Box | QFrame::Plain);
     box->setLineWidth(1);
     return box;
-}
-
-QLabel* makeCaption(const QString& name, const QString& text, const QString& hint,
-                    const QPoint& topLeft, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setAccessibleName(text);
-    label->setToolTip(hint);
-    label->setAccessibleDescription(hint);
-    label->move(topLeft);
-    label->resize(label->sizeHint().width(), kCaptionHeight);
-    return label;
 }
 
 void setBoxText(QWidget* box, const QString& text)

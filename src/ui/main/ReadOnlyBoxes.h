@@ -5,10 +5,8 @@
 
 #include <QString>
 
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPoint;
 class QRect;
 class QWidget;
 
@@ -21,10 +19,6 @@ QLineEdit* makeFactBox(const QString& name, const QString& accessibleName, const
 // A word-wrapped, vertically scrolling box the user can select and copy from but not change.
 QPlainTextEdit* makeTextBox(const QString& name, const QString& accessibleName, const QRect& rect,
                             QWidget* parent);
-
-// The caption above or beside a box, sized to its text, with its hint as tooltip.
-QLabel* makeCaption(const QString& name, const QString& text, const QString& hint,
-                    const QPoint& topLeft, QWidget* parent);
 
 // Puts the text into a box made by makeFactBox or makeTextBox.
 void setBoxText(QWidget* box, const QString& text);

@@ -5,14 +5,15 @@
 
 #include "profile/ProfileTopic.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/Labels.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/ProgramColours.h"
+#include "ui/common/TextFit.h"
 #include "ui/common/Twips.h"
 #include "ui/main/MainTexts.h"
 #include "ui/main/ReadOnlyBoxes.h"
 
 #include <QGroupBox>
-#include <QLabel>
 #include <algorithm>
 
 namespace qvz {
@@ -42,8 +43,8 @@ void boldenTitleOnly(QGroupBox* panel)
 
 void addCaption(const TopicField& entry, const QPoint& topLeft, QWidget* panel)
 {
-    makeCaption(QLatin1String(entry.label), QLatin1String(entry.caption), QLatin1String(entry.hint),
-                topLeft, panel);
+    qvz::addCaption(panel, entry.label, QLatin1String(entry.caption), topLeft,
+                    QLatin1String(entry.hint));
 }
 
 // One caption beside a single-line box per row; the caption sits 45 twips lower than its box.
@@ -87,36 +88,17 @@ void addOneText(TopicPanel& built, const ProfileTopic& topic)
     built.boxes << ProfileBox{box, text.field};
 }
 
-QLabel* makeDescription(const QString& name, const QString& text, const QRect& rect,
-                        QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setAccessibleName(text);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(rect);
-    return label;
-}
-
 // Two lines of the window's font are a pixel taller than some link boxes of the layout;
 // such a box grows downwards to its text, into the free space below it.
-void growToText(QLabel* label)
-{
-    label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
-}
-
 void fillNewsFrame(TopicPanel& built, QGroupBox* frame)
 {
-    makeDescription(QStringLiteral("lblUpdateInfo"), updateInfoText(),
-                    twipsRect(120, 360, 2490, 1170), frame);
-    auto* forum = new LinkLabel(QStringLiteral("lblForum"), forumLinkText(), kLinkBlue, frame);
-    forum->setGeometry(twipsRect(120, 1920, 2055, 375));
-    growToText(forum);
-    auto* astrology =
-        new LinkLabel(QStringLiteral("lblAstrology"), astrologyLinkText(), kLinkBlue, frame);
-    astrology->setGeometry(twipsRect(120, 2400, 2295, 615));
-    growToText(astrology);
+    addDescription(frame, "lblUpdateInfo", updateInfoText(), twipsRect(120, 360, 2490, 1170));
+    LinkLabel* forum =
+        addLink(frame, "lblForum", forumLinkText(), kLinkBlue, twipsRect(120, 1920, 2055, 375));
+    fitToText(forum, TextFit::Downwards);
+    LinkLabel* astrology = addLink(frame, "lblAstrology", astrologyLinkText(), kLinkBlue,
+                                   twipsRect(120, 2400, 2295, 615));
+    fitToText(astrology, TextFit::Downwards);
     built.lblForum = forum;
     built.lblAstrology = astrology;
 }
@@ -132,13 +114,13 @@ void keepBelowFrameLine(QWidget* child, const QGroupBox* frame)
 
 void fillDailyFrame(TopicPanel& built, QGroupBox* frame)
 {
-    keepBelowFrameLine(makeDescription(QStringLiteral("lblDailyHoroscope"), dailyHoroscopeText(),
-                                       twipsRect(120, 240, 2445, 2385), frame),
+    keepBelowFrameLine(addDescription(frame, "lblDailyHoroscope", dailyHoroscopeText(),
+                                      twipsRect(120, 240, 2445, 2385)),
                        frame);
-    auto* daily = new LinkLabel(QStringLiteral("lblDaily"), dailyLinkText(), kLinkBlue, frame);
+    LinkLabel* daily =
+        addLink(frame, "lblDaily", dailyLinkText(), kLinkBlue, twipsRect(240, 2640, 2175, 375));
     daily->setAlignment(Qt::AlignCenter);
-    daily->setGeometry(twipsRect(240, 2640, 2175, 375));
-    growToText(daily);
+    fitToText(daily, TextFit::Downwards);
     built.lblDaily = daily;
 }
 

@@ -5,24 +5,38 @@
 
 #include "AppInfo.h"
 #include "links/LinkTarget.h"
+#include "ui/common/FixedWindow.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/Labels.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/Placement.h"
 #include "ui/common/ProgramColours.h"
-#include "ui/common/ProgramIcon.h"
 #include "ui/common/ProgramPalette.h"
+#include "ui/common/TextFit.h"
 #include "ui/common/Twips.h"
 #include "ui/main/MainTexts.h"
 
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace qvz {
 
 namespace {
+
+// Where the controls stand, in twips.
+constexpr struct {
+    QSize window = twipsSize(7140, 4365);
+    QRect Picture1 = twipsRect(150, 90, 480, 480);
+    QPoint Label2 = QPoint(twips(1110), twips(90));
+    QRect Label1 = twipsRect(1110, 390, 5895, 2265);
+    QRect lblHomePage = twipsRect(2955, 2670, 4050, 195);
+    QRect Label3 = twipsRect(120, 3030, 6885, 435);
+    QRect lblCoBrand = twipsRect(4650, 3525, 2355, 195);
+    QRect Line1 = QRect(0, twips(3870), twips(7140), 2);
+    QRect cmdOK = twipsRect(5745, 3960, 1260, 345);
+} kLayout;
 
 QString description()
 {
@@ -37,43 +51,16 @@ QString description()
         "improve your personality.");
 }
 
-// The main window's fully-branded offer without its closing invitation to click, which
-// here is the separate details link below it.
-QString homeBusinessOffer()
-{
-    const QString offer = fullBrandOfferText();
-    const int lastSentence = offer.lastIndexOf(QLatin1String(". "));
-    return lastSentence < 0 ? offer : offer.left(lastSentence + 1);
-}
-
-// The host is chosen at build time, so a link may need more room than its box; it
-// grows to the left, keeping its right edge where the layout puts it.
-void widenLeftwardsToText(QLabel* label)
-{
-    const int needed = label->sizeHint().width();
-    if (needed <= label->width())
-        return;
-    QRect rect = label->geometry();
-    rect.setLeft(rect.right() + 1 - needed);
-    label->setGeometry(rect);
-}
-
-LinkLabel* addLink(QWidget* parent, const char* name, const QString& text, const QRect& rect)
-{
-    auto* link = new LinkLabel(QLatin1String(name), text, Qt::white, parent);
-    link->setFont(verdana(8.25, false, true));
-    link->setWordWrap(false);
-    link->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    link->setGeometry(rect);
-    widenLeftwardsToText(link);
-    return link;
-}
-
 } // namespace
 
 frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform)
 {
-    setUpWindow();
+    setUpFixedWindow(*this, "frmAbout", kLayout.window);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, kAboutOrange);
+    colours.setColor(QPalette::WindowText, Qt::white);
+    setPalette(colours);
+    setAutoFillBackground(true);
     addOkButton();
     addPicture();
     addTexts();
@@ -87,54 +74,39 @@ frmAbout::~frmAbout()
     releaseWindowDrawings();
 }
 
-void frmAbout::setUpWindow()
-{
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(windowCaption());
-    setWindowIcon(programIcon());
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twipsSize(7140, 4365));
-    setFont(verdana(8.25));
-    applyProgramPalette(*this);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, kAboutOrange);
-    colours.setColor(QPalette::WindowText, Qt::white);
-    setPalette(colours);
-    setAutoFillBackground(true);
-}
-
 void frmAbout::addPicture()
 {
-    auto* picture = addLabel(this, "Picture1", QString(), twipsRect(150, 90, 480, 480));
-    picture->setAccessibleName(applicationTitle() + QStringLiteral(" icon"));
-    picture->setPixmap(programIconPicture());
+    addIconPicture(this, "Picture1", kLayout.Picture1);
 }
 
 void frmAbout::addTexts()
 {
-    auto* title = addLabel(this, "Label2", windowCaption(), twipsRect(1110, 90, 2715, 240));
+    QLabel* title = addCaption(this, "Label2", windowCaption(), kLayout.Label2);
     title->setFont(verdana(9.75, true));
     title->adjustSize();
 
-    auto* about = addLabel(this, "Label1", description(), twipsRect(1110, 390, 5895, 2265));
-    about->setWordWrap(true);
-    about->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    addDescription(this, "Label1", description(), kLayout.Label1);
 
-    auto* offer = addLabel(this, "Label3", homeBusinessOffer(), twipsRect(120, 3030, 6885, 435));
+    QLabel* offer = addDescription(this, "Label3", homeBusinessOfferText(), kLayout.Label3);
     offer->setFont(verdana(8.25, true));
-    offer->setWordWrap(true);
-    offer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
+// The host is chosen at build time, so a link may need more room than its box; it grows to
+// the left, keeping its right edge where the layout puts it.
 void frmAbout::addLinks()
 {
-    auto* home = addLink(this, "lblHomePage", QStringLiteral("Click here to visit ") + siteHost(),
-                         twipsRect(2955, 2670, 4050, 195));
+    LinkLabel* home =
+        addLink(this, "lblHomePage", QStringLiteral("Click here to visit ") + siteHost(), Qt::white,
+                kLayout.lblHomePage);
+    LinkLabel* details =
+        addLink(this, "lblCoBrand", moreDetailsText(), Qt::white, kLayout.lblCoBrand);
+    for (LinkLabel* link : {home, details}) {
+        link->setFont(verdana(8.25, false, true));
+        link->setWordWrap(false);
+        link->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        fitToText(link, TextFit::Leftwards);
+    }
     connect(home, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
-
-    auto* details = addLink(this, "lblCoBrand", QStringLiteral("Click here for more details."),
-                            twipsRect(4650, 3525, 2355, 195));
     connect(details, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
 }
 
@@ -143,7 +115,7 @@ void frmAbout::addRule()
     auto* rule = new QFrame(this);
     rule->setObjectName(QStringLiteral("Line1"));
     rule->setAccessibleName(QStringLiteral("Separator"));
-    rule->setGeometry(0, twips(3870), width(), 2);
+    rule->setGeometry(kLayout.Line1);
     QPalette colours = rule->palette();
     colours.setColor(QPalette::Window, Qt::black);
     rule->setPalette(colours);
@@ -156,7 +128,7 @@ void frmAbout::addOkButton()
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setAccessibleName(QStringLiteral("OK"));
     cmdOK_->setFont(msSansSerif(8.25));
-    cmdOK_->setGeometry(twipsRect(5745, 3960, 1260, 345));
+    cmdOK_->setGeometry(kLayout.cmdOK);
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
 }

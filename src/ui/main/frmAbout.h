@@ -26,7 +26,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void setUpWindow();
     void addPicture();
     void addTexts();
     void addLinks();

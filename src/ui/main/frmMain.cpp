@@ -12,7 +12,6 @@
 #include "ui/common/Placement.h"
 #include "ui/common/ProgramIcon.h"
 #include "ui/common/ProgramPalette.h"
-#include "ui/common/Twips.h"
 #include "ui/exit/frmNagScreen2.h"
 #include "ui/main/MainControls.h"
 #include "ui/main/ReadOnlyBoxes.h"
@@ -21,7 +20,6 @@
 #include "ui/report/frmSave.h"
 
 #include <QGroupBox>
-#include <QLayout>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
@@ -70,13 +68,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
 
 void frmMain::buildClientArea()
 {
-    client_ = new QWidget(this);
-    client_->setObjectName(QStringLiteral("clientArea"));
-    client_->setFixedSize(twipsSize(8565, 6840));
-    setCentralWidget(client_);
-    // The window is exactly the client area below the menu bar and cannot be resized.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-
+    client_ = addClientArea(this);
     addZodiacPicture(client_);
     topicList_ = addTopicList(client_);
     QPushButton* save = addSaveButton(client_);
@@ -86,7 +78,9 @@ void frmMain::buildClientArea()
 
     connect(topicList_, &QListWidget::currentRowChanged, this, &frmMain::showTopic);
     connect(save, &QPushButton::clicked, this, &frmMain::showReport);
-    bindLinkLabels(banner);
+    connect(banner, &LinkLabel::clicked, this, &frmMain::Label61_Click);
+    connect(promotions_.fullBrand, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
+    connect(promotions_.coBrand, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
 }
 
 void frmMain::buildMenus()
@@ -97,12 +91,13 @@ void frmMain::buildMenus()
     applyProgramPalette(*help);
     // The drop-down is announced on its own when it opens, so it needs a name too.
     help->setAccessibleName(QStringLiteral("Help"));
-    bindLink(addMenuEntry(help, "mnuOnline", QStringLiteral("&Online Help")), LinkTarget::HelpPage);
-    bindLink(addMenuEntry(help, "mnuVisit", QStringLiteral("&Visit Us Online")),
-             LinkTarget::HomePage);
+    connect(addMenuEntry(help, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered,
+            this, &frmMain::mnuOnline_Click);
+    connect(addMenuEntry(help, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered,
+            this, &frmMain::mnuVisit_Click);
     addMenuSeparator(help, "mnuHelp1");
-    bindLink(addMenuEntry(help, "mnuUpdate", QStringLiteral("Check for Software &Update")),
-             LinkTarget::DownloadPage);
+    connect(addMenuEntry(help, "mnuUpdate", QStringLiteral("Check for Software &Update")),
+            &QAction::triggered, this, &frmMain::mnuUpdate_Click);
     addMenuSeparator(help, "mnuHelp2");
     QAction* about = addMenuEntry(help, "mnuAbout", QStringLiteral("&About Software"));
     connect(about, &QAction::triggered, this, &frmMain::showAbout);
@@ -110,33 +105,16 @@ void frmMain::buildMenus()
     // A menu-bar item without a drop-down: clicking it, or Alt+D, is the command.
     QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
     donate->setObjectName(QStringLiteral("mnuDonate"));
-    bindLink(donate, LinkTarget::DonatePage);
-}
-
-void frmMain::bindLinkLabels(LinkLabel* banner)
-{
-    bindLink(banner, LinkTarget::HomePage);
-    bindLink(promotions_.fullBrand, LinkTarget::FullyBrandedPage);
-    bindLink(promotions_.coBrand, LinkTarget::CoBrandPage);
+    connect(donate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
 }
 
 void frmMain::bindUpdateLinks(const TopicPanel& built)
 {
     if (!built.lblForum)
         return;
-    bindLink(built.lblForum, LinkTarget::SignForumPage);
-    bindLink(built.lblAstrology, LinkTarget::HelpPage);
-    bindLink(built.lblDaily, LinkTarget::DailyHoroscopePage);
-}
-
-void frmMain::bindLink(LinkLabel* label, LinkTarget target)
-{
-    connect(label, &LinkLabel::clicked, this, [this, target] { openLink(platform_, target); });
-}
-
-void frmMain::bindLink(QAction* action, LinkTarget target)
-{
-    connect(action, &QAction::triggered, this, [this, target] { openLink(platform_, target); });
+    connect(built.lblForum, &LinkLabel::clicked, this, &frmMain::lblForum_Click);
+    connect(built.lblAstrology, &LinkLabel::clicked, this, &frmMain::lblAstrology_Click);
+    connect(built.lblDaily, &LinkLabel::clicked, this, &frmMain::lblDaily_Click);
 }
 
 // Only the first topic's panel is built here: every other one waits for its topic to be
@@ -217,6 +195,56 @@ void frmMain::closeEvent(QCloseEvent* event)
     exitScreen->setAttribute(Qt::WA_DeleteOnClose);
     exitScreen->show();
     QMainWindow::closeEvent(event);
+}
+
+void frmMain::Label61_Click()
+{
+    openLink(platform_, LinkTarget::HomePage);
+}
+
+void frmMain::lblFullBrand_Click()
+{
+    openLink(platform_, LinkTarget::FullyBrandedPage);
+}
+
+void frmMain::lblCobrand_Click()
+{
+    openLink(platform_, LinkTarget::CoBrandPage);
+}
+
+void frmMain::lblForum_Click()
+{
+    openLink(platform_, LinkTarget::SignForumPage);
+}
+
+void frmMain::lblAstrology_Click()
+{
+    openLink(platform_, LinkTarget::HelpPage);
+}
+
+void frmMain::lblDaily_Click()
+{
+    openLink(platform_, LinkTarget::DailyHoroscopePage);
+}
+
+void frmMain::mnuOnline_Click()
+{
+    openLink(platform_, LinkTarget::HelpPage);
+}
+
+void frmMain::mnuVisit_Click()
+{
+    openLink(platform_, LinkTarget::HomePage);
+}
+
+void frmMain::mnuUpdate_Click()
+{
+    openLink(platform_, LinkTarget::DownloadPage);
+}
+
+void frmMain::mnuDonate_Click()
+{
+    openLink(platform_, LinkTarget::DonatePage);
 }
 
 } // namespace qvz

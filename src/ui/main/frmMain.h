@@ -9,7 +9,6 @@
 #include <QMainWindow>
 #include <vector>
 
-class QAction;
 class QGroupBox;
 class QListWidget;
 
@@ -18,7 +17,6 @@ namespace qvz {
 class LinkLabel;
 class Platform;
 struct TopicPanel;
-enum class LinkTarget;
 
 // The main window: the topic list, the stacked topic panels (each built when its topic is
 // first chosen), the key facts, the menus and the link labels.
@@ -42,14 +40,22 @@ private slots:
 private:
     void buildClientArea();
     void buildMenus();
-    void bindLinkLabels(LinkLabel* banner);
     void bindUpdateLinks(const TopicPanel& built);
-    void bindLink(LinkLabel* label, LinkTarget target);
-    void bindLink(QAction* action, LinkTarget target);
     void load();
     QGroupBox* panel(int position);
     void keepTabOrder();
     void bringToFront(int position);
+
+    void Label61_Click();
+    void lblFullBrand_Click();
+    void lblCobrand_Click();
+    void lblForum_Click();
+    void lblAstrology_Click();
+    void lblDaily_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuDonate_Click();
 
     Platform& platform_;
     QWidget* client_ = nullptr;

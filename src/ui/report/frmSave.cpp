@@ -9,12 +9,15 @@
 #include "profile/SignProfile.h"
 #include "report/ReportComposer.h"
 #include "report/RtfWriter.h"
+#include "ui/common/FixedWindow.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/Labels.h"
 #include "ui/common/LinkLabel.h"
+#include "ui/common/Offers.h"
 #include "ui/common/Placement.h"
 #include "ui/common/ProgramColours.h"
-#include "ui/common/ProgramIcon.h"
 #include "ui/common/ProgramPalette.h"
+#include "ui/common/TextFit.h"
 #include "ui/common/Twips.h"
 #include "ui/report/ReportPrinter.h"
 #include "ui/report/ReportView.h"
@@ -22,7 +25,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPrinter>
@@ -36,53 +38,27 @@ namespace qvz {
 
 namespace {
 
-QString fullBrandOffer()
-{
-    return QStringLiteral("Start your own Internet business from home: get this software fully "
-                          "branded for your own web site and hand it out as your own product. "
-                          "Click here for more details.");
-}
+// Where the controls stand, in twips.
+constexpr struct {
+    QSize window = twipsSize(7725, 7860);
+    QRect Label14 = twipsRect(1755, 0, 4200, 195);
+    QRect Label3 = twipsRect(1867, 240, 3990, 195);
+    QRect RTB = twipsRect(30, 480, 7665, 6135);
+    QRect cmdSave = twipsRect(5400, 6660, 1125, 345);
+    QRect cmdPrint = twipsRect(6555, 6660, 1125, 345);
+    QRect fraFullBrand = twipsRect(30, 7000, 7665, 855);
+    QRect offers = twipsRect(120, 165, 7425, 615); // in fraFullBrand
+} kLayout;
 
-QString coBrandOffer()
+OfferTexts offerTexts()
 {
-    return QStringLiteral("Co-brand this software with your own site name and a link to your "
-                          "web site, so that every copy you give away brings visitors back to "
-                          "you. Click here for more information on co-branding.");
-}
-
-// The host is chosen at build time, so a caption may need more room than its box; the
-// box then grows evenly on both sides, staying centred where the layout puts it.
-void widenAroundCentre(QLabel* label)
-{
-    const int needed = label->sizeHint().width();
-    if (needed <= label->width())
-        return;
-    QRect rect = label->geometry();
-    rect.setLeft(rect.left() - (needed - rect.width() + 1) / 2);
-    rect.setWidth(needed);
-    label->setGeometry(rect);
-}
-
-LinkLabel* addTopLink(QWidget* parent, const char* name, const QString& text, const QRect& rect)
-{
-    auto* link = new LinkLabel(QLatin1String(name), text, kLinkBlue, parent);
-    link->setFont(verdana(8.25, false, true));
-    link->setWordWrap(false);
-    link->setAlignment(Qt::AlignCenter);
-    link->setGeometry(rect);
-    widenAroundCentre(link);
-    return link;
-}
-
-LinkLabel* addOffer(QGroupBox* frame, const char* name, const QString& text)
-{
-    auto* offer = new LinkLabel(QLatin1String(name), text, kLinkBlue, frame);
-    offer->setFont(verdana(8.25, true, true));
-    offer->setAlignment(Qt::AlignCenter);
-    offer->setGeometry(twipsRect(120, 165, 7425, 615));
-    // Opaque, so that the offer in front hides the one behind it.
-    offer->setAutoFillBackground(true);
-    return offer;
+    return {QStringLiteral("Offers for web site owners"),
+            QStringLiteral("Start your own Internet business from home: get this software fully "
+                           "branded for your own web site and hand it out as your own product. "
+                           "Click here for more details."),
+            QStringLiteral("Co-brand this software with your own site name and a link to your "
+                           "web site, so that every copy you give away brings visitors back to "
+                           "you. Click here for more information on co-branding.")};
 }
 
 QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const QRect& rect)
@@ -100,7 +76,7 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& caption
 
 frmSave::frmSave(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform)
 {
-    setUpWindow();
+    setUpFixedWindow(*this, "frmSave", kLayout.window);
     addView();
     addButtons();
     // After the buttons, so that Tab reaches the links after them.
@@ -116,26 +92,21 @@ frmSave::~frmSave()
     releaseWindowDrawings();
 }
 
-void frmSave::setUpWindow()
-{
-    setObjectName(QStringLiteral("frmSave"));
-    setWindowTitle(windowCaption());
-    setWindowIcon(programIcon());
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twipsSize(7725, 7860));
-    setFont(verdana(8.25));
-    applyProgramPalette(*this);
-}
-
+// The host is chosen at build time, so a link may need more room than its box; the box
+// then grows evenly on both sides, staying centred where the layout puts it.
 void frmSave::addLinks()
 {
-    auto* board = addTopLink(this, "Label14",
-                             QStringLiteral("The Most Popular Online Orvane Discussion Board"),
-                             twipsRect(1755, 0, 4200, 195));
+    LinkLabel* board =
+        addLink(this, "Label14", QStringLiteral("The Most Popular Online Orvane Discussion Board"),
+                kLinkBlue, kLayout.Label14);
+    LinkLabel* visit = addLink(this, "Label3", visitBoardCaption(), kLinkBlue, kLayout.Label3);
+    for (LinkLabel* link : {board, visit}) {
+        link->setFont(verdana(8.25, false, true));
+        link->setWordWrap(false);
+        link->setAlignment(Qt::AlignCenter);
+        fitToText(link, TextFit::BothSides);
+    }
     connect(board, &LinkLabel::clicked, this, &frmSave::Label14_Click);
-
-    auto* visit = addTopLink(this, "Label3", visitBoardCaption(), twipsRect(1867, 240, 3990, 195));
     connect(visit, &LinkLabel::clicked, this, &frmSave::Label3_Click);
 }
 
@@ -144,7 +115,7 @@ void frmSave::addView()
     RTB_ = new QTextEdit(this);
     RTB_->setObjectName(QStringLiteral("RTB"));
     RTB_->setAccessibleName(QStringLiteral("Report"));
-    RTB_->setGeometry(twipsRect(30, 480, 7665, 6135));
+    RTB_->setGeometry(kLayout.RTB);
     // Pasted text arrives plain, so only the report's own formatting and the links
     // found in the text ever appear.
     RTB_->setAcceptRichText(false);
@@ -155,13 +126,11 @@ void frmSave::addView()
 
 void frmSave::addButtons()
 {
-    auto* save =
-        addButton(this, "cmdSave", QStringLiteral("&Save"), twipsRect(5400, 6660, 1125, 345));
+    auto* save = addButton(this, "cmdSave", QStringLiteral("&Save"), kLayout.cmdSave);
     save->setFont(msSansSerif(8.25));
     connect(save, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
 
-    auto* print =
-        addButton(this, "cmdPrint", QStringLiteral("&Print"), twipsRect(6555, 6660, 1125, 345));
+    auto* print = addButton(this, "cmdPrint", QStringLiteral("&Print"), kLayout.cmdPrint);
     connect(print, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
 
     // Where the desktop offers no key that closes a window, this one does, as the close box.
@@ -174,17 +143,10 @@ void frmSave::addButtons()
 
 void frmSave::addOffers()
 {
-    auto* frame = new QGroupBox(this);
-    frame->setObjectName(QStringLiteral("fraFullBrand"));
-    frame->setAccessibleName(QStringLiteral("Offers for web site owners"));
-    frame->setGeometry(twipsRect(30, 7000, 7665, 855));
-
-    auto* fullBrand = addOffer(frame, "lblFullBrand", fullBrandOffer());
-    connect(fullBrand, &LinkLabel::clicked, this, &frmSave::lblFullBrand_Click);
-
-    auto* coBrand = addOffer(frame, "lblCobrand", coBrandOffer());
-    connect(coBrand, &LinkLabel::clicked, this, &frmSave::lblCobrand_Click);
-    coBrand->bringInFrontOf(fullBrand);
+    const PromotionLabels offers = addOfferPair(this, offerTexts(), verdana(8.25, true, true),
+                                                kLayout.fraFullBrand, kLayout.offers);
+    connect(offers.fullBrand, &LinkLabel::clicked, this, &frmSave::lblFullBrand_Click);
+    connect(offers.coBrand, &LinkLabel::clicked, this, &frmSave::lblCobrand_Click);
 }
 
 // On a screen too short for the window, the report view gives up the height missing, down

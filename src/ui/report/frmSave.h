@@ -37,7 +37,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void setUpWindow();
     void addLinks();
     void addView();
     void addButtons();
