@@ -3,6 +3,7 @@
 
 #include "ui/common/Fonts.h"
 
+#include <QGuiApplication>
 #include <QStringList>
 
 namespace qvz {
@@ -48,6 +49,18 @@ QFont msSansSerif(qreal points)
     QFont font = programFont(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(points);
     return font;
+}
+
+DefaultFontWhileBuilding::DefaultFontWhileBuilding(const QFont& font)
+    : saved_(QGuiApplication::font())
+{
+    // QApplication::setFont would also drop the fonts of widget classes.
+    QGuiApplication::setFont(font);
+}
+
+DefaultFontWhileBuilding::~DefaultFontWhileBuilding()
+{
+    QGuiApplication::setFont(saved_);
 }
 
 } // namespace qvz

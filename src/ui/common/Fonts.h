@@ -18,4 +18,22 @@ QFont verdana(qreal points, bool bold = false, bool underline = false);
 QFont fixedTextFont(qreal points, bool bold = false, bool underline = false);
 QFont msSansSerif(qreal points);
 
+// While it lives, the application's default font is the given one. A QLineEdit lays out
+// its empty text in the default font as it is made, and a focusable label's text document
+// as it is polished, before each takes its own font, and so load the default font though
+// nothing shows it; lending a window's own font while its controls are made and polished
+// spares that. Only the default changes: the fonts Qt keeps per widget class stay as they
+// are, and no widget is told of the change, so a window made meanwhile would keep the
+// lent font. Lend it only to controls made inside a window whose font is set.
+class DefaultFontWhileBuilding {
+public:
+    explicit DefaultFontWhileBuilding(const QFont& font);
+    ~DefaultFontWhileBuilding();
+    DefaultFontWhileBuilding(const DefaultFontWhileBuilding&) = delete;
+    DefaultFontWhileBuilding& operator=(const DefaultFontWhileBuilding&) = delete;
+
+private:
+    QFont saved_;
+};
+
 } // namespace qvz

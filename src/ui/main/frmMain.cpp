@@ -61,8 +61,13 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     applyProgramPalette(*this);
     setFont(fixedTextFont(8.25));
     buildMenus();
-    buildClientArea();
-    load();
+    {
+        // The controls below all take the window's font, the only one its first frame shows.
+        const DefaultFontWhileBuilding lent(font());
+        buildClientArea();
+        load();
+        ensurePolished();
+    }
     placeWindow(*this);
 }
 

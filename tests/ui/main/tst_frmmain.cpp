@@ -198,6 +198,7 @@ private slots:
     void promotionalClickReachesOnlyTheLabelInFront();
     void updateLinksReactOnlyWhileTheirPanelIsInFront();
     void panelsBuiltWhenFirstChosenLookAsIfBuiltAtOnce();
+    void leavesTheDesktopFontsAsTheyWere();
 
 private:
     QWidget* client() const { return window_->centralWidget(); }
@@ -982,6 +983,17 @@ void tst_frmMain::panelsBuiltWhenFirstChosenLookAsIfBuiltAtOnce()
             QVERIFY2(panel && panel->title() == title, qPrintable(title));
         }
     }
+}
+
+// Building the window leaves the desktop's default font, and its fonts of widget classes.
+void tst_frmMain::leavesTheDesktopFontsAsTheyWere()
+{
+    const QFont serif(QStringLiteral("DejaVu Serif"), 11);
+    QApplication::setFont(serif, "QMenuBar");
+    const frmMain window(*platform_);
+    QCOMPARE(QApplication::font("QMenuBar"), serif);
+    QVERIFY(QApplication::font() != window.font());
+    QCOMPARE(window.menuBar()->actions().at(0)->menu()->font(), QApplication::font());
 }
 
 QTEST_MAIN(tst_frmMain)
