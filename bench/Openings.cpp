@@ -4,6 +4,7 @@
 #include "BenchModes.h"
 #include "QuietPlatform.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/ProgramPalette.h"
 #include "ui/main/frmAbout.h"
 #include "ui/main/frmMain.h"
 #include "ui/report/frmSave.h"
@@ -87,6 +88,7 @@ int runOpenings(int argc, char* argv[], int openings)
 {
     QApplication app(argc, argv);
     installFontSubstitutes();
+    keepNoStyleDrawings();
     QuietPlatform platform;
     frmMain main(platform);
     main.show();

@@ -8,6 +8,7 @@
 #include "platform/SettingsStore.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/ProgramIcon.h"
+#include "ui/common/ProgramPalette.h"
 #include "ui/common/Twips.h"
 #include "ui/main/frmMain.h"
 #include "ui/platform/QtPlatform.h"
@@ -87,6 +88,7 @@ int runStartup(int argc, char* argv[], const QString& settingsFolder)
 
     QApplication::setWindowIcon(programIcon());
     installFontSubstitutes();
+    keepNoStyleDrawings();
     QtPlatform platform;
     startApplication(platform);
     QMainWindow* window = findMainWindow();

@@ -6,6 +6,7 @@
 #include "app/WindowSystem.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/ProgramIcon.h"
+#include "ui/common/ProgramPalette.h"
 #include "ui/platform/PrinterQuery.h"
 #include "ui/platform/QtPlatform.h"
 
@@ -33,6 +34,7 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral(QVZ_APP_ID));
     QApplication::setWindowIcon(qvz::programIcon());
     qvz::installFontSubstitutes();
+    qvz::keepNoStyleDrawings();
     qvz::QtPlatform platform;
     qvz::startApplication(platform);
     return app.exec();

@@ -81,9 +81,9 @@ void applyProgramPalette(QWidget& window)
     window.setPalette(programPalette());
 }
 
-void releaseWindowDrawings()
+void keepNoStyleDrawings()
 {
-    QPixmapCache::clear();
+    QPixmapCache::setCacheLimit(0);
 }
 
 } // namespace qvz

@@ -69,11 +69,6 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     placeWindow(*this);
 }
 
-frmAbout::~frmAbout()
-{
-    releaseWindowDrawings();
-}
-
 void frmAbout::addPicture()
 {
     addIconPicture(this, "Picture1", kLayout.Picture1);

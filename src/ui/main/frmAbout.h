@@ -20,7 +20,6 @@ class frmAbout : public QDialog {
 
 public:
     explicit frmAbout(Platform& platform, QWidget* parent = nullptr);
-    ~frmAbout() override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

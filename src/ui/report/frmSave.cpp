@@ -87,11 +87,6 @@ frmSave::frmSave(Platform& platform, QWidget* parent) : QDialog(parent), platfor
     loadReport();
 }
 
-frmSave::~frmSave()
-{
-    releaseWindowDrawings();
-}
-
 // The host is chosen at build time, so a link may need more room than its box; the box
 // then grows evenly on both sides, staying centred where the layout puts it.
 void frmSave::addLinks()

@@ -26,7 +26,6 @@ class frmSave : public QDialog {
 
 public:
     explicit frmSave(Platform& platform, QWidget* parent = nullptr);
-    ~frmSave() override;
 
     // The report view, RTB.
     QTextEdit* view() const { return RTB_; }
