@@ -8,6 +8,7 @@
 #include "support/Controls.h"
 #include "support/ProgramWindows.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/LinkLabel.h"
 #include "ui/common/Placement.h"
 #include "ui/common/Twips.h"
 
@@ -106,9 +107,12 @@ void checkLabel(const QLabel* label, QStringList& faults)
     const int height = label->heightForWidth(label->width());
     if (height > label->height())
         faults << fitFault(label, QStringLiteral("height"), height, label->height());
-    // Wrapping breaks only between words: a longer word than the line runs off its end.
+    // Wrapping breaks only between words, and where a link lets its address wrap: a longer
+    // word than the line runs off its end.
     static const QRegularExpression breaks(QStringLiteral("[\\s\\x{200B}]+"));
-    for (const QString& word : label->text().split(breaks, Qt::SkipEmptyParts)) {
+    const auto* link = qobject_cast<const LinkLabel*>(label);
+    const QString laidOut = link ? link->shownText() : label->text();
+    for (const QString& word : laidOut.split(breaks, Qt::SkipEmptyParts)) {
         const int width = label->fontMetrics().horizontalAdvance(word);
         if (width > room.width())
             faults << fitFault(label, QStringLiteral("the word \"%1\"").arg(word), width,

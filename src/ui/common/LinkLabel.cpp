@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace qvz {
 
@@ -14,8 +15,7 @@ LinkLabel::LinkLabel(const QString& name, const QString& text, const QColor& col
     : QLabel(text, parent)
 {
     setObjectName(name);
-    // The zero-width spaces that let a long address wrap are no part of what it says.
-    setAccessibleName(QString(text).remove(QChar(0x200B)));
+    setAccessibleName(text);
     setCursor(Qt::PointingHandCursor);
     // Tab only: a click opens the page and leaves the focus where it was.
     setFocusPolicy(Qt::TabFocus);
@@ -36,6 +36,33 @@ void LinkLabel::bringInFrontOf(LinkLabel* behind)
     raise();
     setFocusPolicy(Qt::TabFocus);
     behind->setFocusPolicy(Qt::NoFocus);
+}
+
+void LinkLabel::wrapAfterDots()
+{
+    wrapsAfterDots_ = true;
+    updateGeometry();
+    update();
+}
+
+// A zero-width space after a dot is a place where a line may end; it is drawn as nothing.
+QString LinkLabel::shownText() const
+{
+    QString shown = text();
+    return wrapsAfterDots_ ? shown.replace(QLatin1Char('.'), QStringLiteral(".\u200B")) : shown;
+}
+
+// As a plain label lays out its text, with the lines ending where the shown text may.
+int LinkLabel::heightForWidth(int width) const
+{
+    if (!wrapsAfterDots_)
+        return QLabel::heightForWidth(width);
+    const QMargins margins = contentsMargins();
+    const QRect room(0, 0, width - margins.left() - margins.right(), 2000);
+    return fontMetrics()
+               .boundingRect(room, int(alignment()) | Qt::TextWordWrap, shownText())
+               .height() +
+           margins.top() + margins.bottom();
 }
 
 // A click is a left press and release on the label, as with any button.
@@ -74,12 +101,24 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
 // the highlight colour, which vanishes on a label drawn on the highlight colour.
 void LinkLabel::paintEvent(QPaintEvent* event)
 {
-    QLabel::paintEvent(event);
+    if (wrapsAfterDots_)
+        drawShownText();
+    else
+        QLabel::paintEvent(event);
     if (!hasFocus())
         return;
     QPainter painter(this);
     painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+// As a plain label draws its text, from the shown text.
+void LinkLabel::drawShownText()
+{
+    QPainter painter(this);
+    const int flags = int(alignment()) | Qt::TextWordWrap | Qt::TextForceLeftToRight;
+    style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(), shownText(),
+                          foregroundRole());
 }
 
 } // namespace qvz

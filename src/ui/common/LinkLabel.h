@@ -20,6 +20,15 @@ public:
     // front is seen, so only it takes the focus.
     void bringInFrontOf(LinkLabel* behind);
 
+    // Lets a web address in the text wrap after any of its dots, as a long host name must
+    // in a narrow label. The text read out and copied stays exactly the address.
+    void wrapAfterDots();
+
+    // The text as it is laid out: with the places where a line may end after a dot.
+    QString shownText() const;
+
+    int heightForWidth(int width) const override;
+
 signals:
     void clicked();
 
@@ -31,7 +40,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void drawShownText();
+
     bool pressed_ = false;
+    bool wrapsAfterDots_ = false;
 };
 
 } // namespace qvz

@@ -7,16 +7,6 @@
 
 namespace qvz {
 
-namespace {
-
-// A zero-width space after each dot lets a long host name wrap inside a narrow label.
-QString breakableAddress(QString address)
-{
-    return address.replace(QLatin1Char('.'), QStringLiteral(".\u200B"));
-}
-
-} // namespace
-
 QString discussionBannerText()
 {
     return QStringLiteral("Share your views on Libra. Join our discussion board. Visit %1")
@@ -59,7 +49,7 @@ QString forumLinkText()
 
 QString astrologyLinkText()
 {
-    return QStringLiteral("Visit the latest Libra updates at %1").arg(breakableAddress(siteHost()));
+    return QStringLiteral("Visit the latest Libra updates at %1").arg(siteHost());
 }
 
 QString dailyHoroscopeText()

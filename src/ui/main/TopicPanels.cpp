@@ -98,6 +98,7 @@ void fillNewsFrame(TopicPanel& built, QGroupBox* frame)
     fitToText(forum, TextFit::Downwards);
     LinkLabel* astrology = addLink(frame, "lblAstrology", astrologyLinkText(), kLinkBlue,
                                    twipsRect(120, 2400, 2295, 615));
+    astrology->wrapAfterDots();
     fitToText(astrology, TextFit::Downwards);
     built.lblForum = forum;
     built.lblAstrology = astrology;
