@@ -9,19 +9,14 @@ namespace {
 
 using P = SignProfile;
 
-// One long text filling the panel; the first two boxes are a little taller.
-constexpr PanelLayout kTallText{0, 240, 360, 5500, 3150, 0};
-constexpr PanelLayout kText{0, 240, 360, 5500, 3105, 0};
-
 ProfileTopic oneText(const char* title, const char* box, QString SignProfile::*field,
-                     int reportBreaks, const PanelLayout& layout = kText)
+                     int reportBreaks)
 {
     return {0,
             QLatin1String(title),
             PanelKind::OneText,
             {{field, box, nullptr, nullptr, nullptr}},
-            reportBreaks,
-            layout};
+            reportBreaks};
 }
 
 QList<ProfileTopic> makeTopics()
@@ -36,8 +31,7 @@ QList<ProfileTopic> makeTopics()
            "This signifies the planet that is unfavorable for this sign."},
           {&P::exaltationPlanet, "txtExaltationPlanet", "Label8", "Exaltation Planet",
            "This signifies the planet that interacts well with this sign."}},
-         2,
-         {240, 1920, 1200, 3855, 285, 480}},
+         2},
         {0,
          QStringLiteral("Lucky Charm"),
          PanelKind::FactRows,
@@ -53,11 +47,10 @@ QList<ProfileTopic> makeTopics()
            "This signifies the lucky gemstones for people born under this sign."},
           {&P::luckyMetals, "txtLuckyMetals", "Label14", "Lucky Metals",
            "This signifies the lucky metals to be used for people born under this sign."}},
-         2,
-         {120, 1800, 840, 3975, 285, 360}},
+         2},
         // The four trait sections leave two empty lines after them in the report.
-        oneText("General Traits", "txtGeneralTraits", &P::generalTraits, 3, kTallText),
-        oneText("Positive Traits", "txtPositiveTraits", &P::positiveTraits, 3, kTallText),
+        oneText("General Traits", "txtGeneralTraits", &P::generalTraits, 3),
+        oneText("Positive Traits", "txtPositiveTraits", &P::positiveTraits, 3),
         oneText("Negative Traits", "txtNegativeTraits", &P::negativeTraits, 3),
         oneText("Friendship Traits", "txtFriendshipTraits", &P::friendshipTraits, 3),
         oneText("Compatibility Traits", "txtCompatibilityTraits", &P::compatibilityTraits, 2),
@@ -70,8 +63,7 @@ QList<ProfileTopic> makeTopics()
            "This tells us more about the person as a father.", "Libra As Father: "},
           {&P::childTraits, "txtChild", "Label22", "The Libra Child",
            "This tells us more about the person as a child.", "Libra As Child: "}},
-         2,
-         {240, 240, 360, 5535, 750, 1080}},
+         2},
         oneText("Common Profession", "txtCommonProfessions", &P::commonProfessions, 2),
         oneText("Health Concern", "txtHealthConcerns", &P::healthConcerns, 2),
         oneText("Financial Habits", "txtFinancialHabits", &P::financialHabits, 2),
@@ -79,7 +71,7 @@ QList<ProfileTopic> makeTopics()
         oneText("Travel Habits", "txtTravel", &P::travelHabits, 2),
         oneText("Love And Romance", "txtLoveAndRomance", &P::loveAndRomance, 2),
         oneText("Famous Personalities", "txtFamous", &P::famousPersonalities, 2),
-        {0, QStringLiteral("Update"), PanelKind::Links, {}, 0, {}},
+        {0, QStringLiteral("Update"), PanelKind::Links, {}, 0},
     };
     for (int position = 0; position < topics.size(); ++position)
         topics[position].position = position;
@@ -108,8 +100,7 @@ const ProfileTopic& keyFacts()
           "This describes the human characteristics of this sign."},
          {&P::zodiacQuality, "txtZodiacQuality", "Label5", "Zodiac Quality",
           "This signifies the attitude of the people under this sign."}},
-        2,
-        {}};
+        2};
     return facts;
 }
 

@@ -28,17 +28,6 @@ struct TopicField {
     const char* reportLabel = nullptr; // a family line's label in the report
 };
 
-// Where a panel puts its boxes, in twips: the first at top, each next one step lower;
-// the captions of fact rows stand at captionLeft.
-struct PanelLayout {
-    int captionLeft;
-    int boxLeft;
-    int top;
-    int boxWidth;
-    int boxHeight;
-    int step;
-};
-
 // One entry of the main window's topic list: its panel and its section of the report.
 struct ProfileTopic {
     int position;
@@ -46,7 +35,6 @@ struct ProfileTopic {
     PanelKind kind;
     QList<TopicField> fields; // in the order the panel lays them out and the report lists them
     int reportBreaks;         // line breaks after the section's last line in the report
-    PanelLayout layout;
 };
 
 // The topics in list order. A topic without fields has no section in the report.

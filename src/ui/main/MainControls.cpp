@@ -10,6 +10,7 @@
 #include "ui/common/ReadyImage.h"
 #include "ui/common/Twips.h"
 #include "ui/main/MainTexts.h"
+#include "ui/main/PanelLayouts.h"
 #include "ui/main/ReadOnlyBoxes.h"
 
 #include <QLabel>
@@ -19,7 +20,6 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <QPushButton>
-#include <iterator>
 
 namespace qvz {
 
@@ -37,22 +37,6 @@ constexpr struct {
     QRect fraFullBrand = twipsRect(2520, 5700, 6000, 1095);
     QRect offers = twipsRect(120, 165, 5745, 855); // in fraFullBrand
 } kLayout;
-
-// Where the key facts stand, in twips: a caption above each box, two by two, read from
-// the top left.
-struct Place {
-    int labelLeft;
-    int labelTop;
-    int boxLeft;
-    int boxTop;
-};
-
-const Place kKeyFactPlaces[] = {
-    {2880, 870, 2910, 1080},
-    {5640, 870, 5670, 1080},
-    {2880, 1380, 2910, 1575},
-    {5640, 1380, 5670, 1575},
-};
 
 } // namespace
 
@@ -132,15 +116,14 @@ LinkLabel* addDiscussionBanner(QWidget* client)
 KeyFactBoxes addKeyFacts(QWidget* client)
 {
     const QList<TopicField>& facts = keyFacts().fields;
+    const QList<KeyFactPlace>& places = keyFactPlaces();
     KeyFactBoxes built;
-    for (int place = 0; place < int(std::size(kKeyFactPlaces)); ++place) {
+    for (int place = 0; place < places.size(); ++place) {
         const TopicField& fact = facts.at(facts.size() - 1 - place);
-        const Place& at = kKeyFactPlaces[place];
+        const KeyFactPlace& at = places.at(place);
         const QString caption = QLatin1String(fact.caption);
-        addCaption(client, fact.label, caption, QPoint(twips(at.labelLeft), twips(at.labelTop)),
-                   QLatin1String(fact.hint));
-        built.lastInTabOrder = makeFactBox(QLatin1String(fact.box), caption,
-                                           twipsRect(at.boxLeft, at.boxTop, 2310, 285), client);
+        addCaption(client, fact.label, caption, at.caption, QLatin1String(fact.hint));
+        built.lastInTabOrder = makeFactBox(QLatin1String(fact.box), caption, at.box, client);
         built.boxes.prepend(ProfileBox{built.lastInTabOrder, fact.field});
     }
     return built;

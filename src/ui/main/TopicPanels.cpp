@@ -11,6 +11,7 @@
 #include "ui/common/TextFit.h"
 #include "ui/common/Twips.h"
 #include "ui/main/MainTexts.h"
+#include "ui/main/PanelLayouts.h"
 #include "ui/main/ReadOnlyBoxes.h"
 
 #include <QGroupBox>
@@ -50,7 +51,7 @@ void addCaption(const TopicField& entry, const QPoint& topLeft, QWidget* panel)
 // One caption beside a single-line box per row; the caption sits 45 twips lower than its box.
 void addFactRows(TopicPanel& built, const ProfileTopic& topic)
 {
-    const PanelLayout& at = topic.layout;
+    const PanelLayout& at = panelLayout(topic);
     int top = at.top;
     for (const TopicField& row : topic.fields) {
         addCaption(row, QPoint(twips(at.captionLeft), twips(top + 45)), built.panel);
@@ -65,7 +66,7 @@ void addFactRows(TopicPanel& built, const ProfileTopic& topic)
 // Blocks of a caption with a multi-line box 240 twips below it.
 void addFamily(TopicPanel& built, const ProfileTopic& topic)
 {
-    const PanelLayout& at = topic.layout;
+    const PanelLayout& at = panelLayout(topic);
     int top = at.top;
     for (const TopicField& block : topic.fields) {
         addCaption(block, QPoint(twips(at.captionLeft), twips(top)), built.panel);
@@ -80,7 +81,7 @@ void addFamily(TopicPanel& built, const ProfileTopic& topic)
 // The one box of the panel, named after the panel's title for assistive tools.
 void addOneText(TopicPanel& built, const ProfileTopic& topic)
 {
-    const PanelLayout& at = topic.layout;
+    const PanelLayout& at = panelLayout(topic);
     const TopicField& text = topic.fields.constFirst();
     QWidget* box =
         makeTextBox(QLatin1String(text.box), topic.text,
@@ -159,7 +160,7 @@ TopicPanel buildTopicPanel(const ProfileTopic& topic, QWidget* client)
 {
     TopicPanel built;
     built.panel = makePanel(QStringLiteral("Frame%1").arg(topic.position + 1), topic.text,
-                            twipsRect(2520, 1980, 6000, 3705), client);
+                            topicPanelRect(), client);
     built.panel->hide();
     fillPanel(built, topic);
     boldenTitleOnly(built.panel);
