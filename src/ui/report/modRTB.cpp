@@ -9,7 +9,6 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QScrollBar>
 #include <QSyntaxHighlighter>
 #include <QTextBlock>
@@ -22,17 +21,6 @@ namespace {
 
 // Longer links are cut: nobody types an address this long on purpose.
 constexpr int maxLinkLength = 1024;
-
-struct ReportLinkState {
-    Platform* platform = nullptr;
-    QPointer<QTextEdit> view;
-};
-
-ReportLinkState& linkState()
-{
-    static ReportLinkState state;
-    return state;
-}
 
 // Underlines every address of an edited paragraph, in the colour of its text. The underline
 // lives in the paragraph's layout, not in the document: marking never becomes an undo
@@ -72,38 +60,44 @@ QString addressAt(const QTextEdit& view, const QPoint& point)
     return QString();
 }
 
-// Opens the address under a left-button press. Never swallows an event.
+// Opens the address under a left-button press on its view. Lives as long as the view, whose
+// child it is, and opens through the platform the view was wired with. Never swallows an
+// event.
 class ReportLinks : public QObject {
 public:
-    explicit ReportLinks(QTextEdit* view) : QObject(view) { new AddressMarker(view->document()); }
+    ReportLinks(Platform& platform, QTextEdit* view)
+        : QObject(view), platform_(platform), view_(*view)
+    {
+        new AddressMarker(view->document());
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::MouseButtonPress)
-            pressed(watched, static_cast<QMouseEvent*>(event));
+        if (event->type() == QEvent::MouseButtonPress && watched == view_.viewport())
+            pressed(static_cast<QMouseEvent*>(event));
         return false;
     }
 
 private:
-    static void pressed(QObject* watched, const QMouseEvent* event)
+    void pressed(const QMouseEvent* event)
     {
-        const ReportLinkState& state = linkState();
-        if (event->button() != Qt::LeftButton || !state.view || !state.platform ||
-            watched != state.view->viewport())
+        if (event->button() != Qt::LeftButton)
             return;
-        const QString link = addressAt(*state.view, event->position().toPoint());
+        const QString link = addressAt(view_, event->position().toPoint());
         const QString address = webAddressToOpen(link.left(maxLinkLength));
         if (!address.isEmpty())
-            openLink(*state.platform, address, state.view->window());
+            openLink(platform_, address, view_.window());
     }
+
+    Platform& platform_;
+    QTextEdit& view_;
 };
 
 } // namespace
 
 void wireReportLinks(Platform& platform, QTextEdit* view)
 {
-    view->viewport()->installEventFilter(new ReportLinks(view));
-    linkState() = ReportLinkState{&platform, view};
+    view->viewport()->installEventFilter(new ReportLinks(platform, view));
 }
 
 } // namespace qvz

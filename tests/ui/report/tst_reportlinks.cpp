@@ -261,6 +261,7 @@ private slots:
     void otherSchemesNeverOpen();
     void longAddressIsCutAt1024Characters();
     void reopenedReportWindowHasWorkingLinks();
+    void viewsWiredApartOpenApart();
 };
 
 void TestReportLinks::findsWebAddressesAndNothingElse_data()
@@ -600,6 +601,21 @@ void TestReportLinks::reopenedReportWindowHasWorkingLinks()
         report->close();
         QTRY_VERIFY(alive.isNull());
     }
+}
+
+void TestReportLinks::viewsWiredApartOpenApart()
+{
+    FakePlatform firstPlatform;
+    FakePlatform secondPlatform;
+    WiredView first(firstPlatform);
+    WiredView second(secondPlatform);
+    QTest::keyClicks(first.view, QStringLiteral("www.first.org"));
+    QTest::keyClicks(second.view, QStringLiteral("www.second.org"));
+
+    pressOn(*first.view, 5);
+    pressOn(*second.view, 5);
+    QCOMPARE(firstPlatform.openedAddresses, QStringList{"http://www.first.org"});
+    QCOMPARE(secondPlatform.openedAddresses, QStringList{"http://www.second.org"});
 }
 
 QTEST_MAIN(TestReportLinks)
