@@ -6,9 +6,27 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
+#include <QTextLayout>
 
 namespace qvz {
+
+namespace {
+
+// Breaks the text into lines of the width, one below the other; answers their height.
+qreal layOutLines(QTextLayout& layout, int width)
+{
+    qreal height = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+    }
+    layout.endLayout();
+    return height;
+}
+
+} // namespace
 
 LinkLabel::LinkLabel(const QString& name, const QString& text, const QColor& colour,
                      QWidget* parent)
@@ -97,14 +115,13 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
         emit clicked();
 }
 
-// A dotted frame in the text's own colour, as Windows draws it: the style's frame takes
-// the highlight colour, which vanishes on a label drawn on the highlight colour.
-void LinkLabel::paintEvent(QPaintEvent* event)
+// The text as a plain label draws it, then a dotted frame in the text's own colour, as
+// Windows draws it: the style's frame takes the highlight colour, which vanishes on a label
+// drawn on the highlight colour. A label that takes the focus would draw its text through a
+// whole text document; drawing it here costs the first frame a fraction of that.
+void LinkLabel::paintEvent(QPaintEvent*)
 {
-    if (wrapsAfterDots_)
-        drawShownText();
-    else
-        QLabel::paintEvent(event);
+    drawShownText();
     if (!hasFocus())
         return;
     QPainter painter(this);
@@ -112,13 +129,25 @@ void LinkLabel::paintEvent(QPaintEvent* event)
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-// As a plain label draws its text, from the shown text.
+// As a label that takes the focus draws its text: laid out line by line, each line as tall
+// as its rounded-up height, the block centred at a fraction of a pixel where it falls.
 void LinkLabel::drawShownText()
 {
+    const QRect room = contentsRect();
+    QTextLayout layout(shownText(), font(), this);
+    QTextOption option(alignment());
+    option.setWrapMode(QTextOption::WordWrap);
+    option.setTextDirection(Qt::LeftToRight);
+    layout.setTextOption(option);
+    const qreal free = room.height() - layOutLines(layout, room.width());
+    qreal top = 0;
+    if (alignment() & Qt::AlignVCenter)
+        top = qMax(free / 2, qreal(0));
+    else if (alignment() & Qt::AlignBottom)
+        top = qMax(free, qreal(0));
     QPainter painter(this);
-    const int flags = int(alignment()) | Qt::TextWordWrap | Qt::TextForceLeftToRight;
-    style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(), shownText(),
-                          foregroundRole());
+    painter.setPen(palette().color(foregroundRole()));
+    layout.draw(&painter, QPointF(room.left(), room.top() + top));
 }
 
 } // namespace qvz
