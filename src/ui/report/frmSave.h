@@ -8,7 +8,6 @@
 #include <QDialog>
 
 class QCloseEvent;
-class QGroupBox;
 class QKeyEvent;
 class QPushButton;
 class QTextEdit;
