@@ -115,7 +115,7 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
         emit clicked();
 }
 
-// The text as a plain label draws it, then a dotted frame in the text's own colour, as
+// The text as a focusable label draws it, then a dotted frame in the text's own colour, as
 // Windows draws it: the style's frame takes the highlight colour, which vanishes on a label
 // drawn on the highlight colour. A label that takes the focus would draw its text through a
 // whole text document; drawing it here costs the first frame a fraction of that.

@@ -60,9 +60,9 @@ QString addressAt(const QTextEdit& view, const QPoint& point)
     return QString();
 }
 
-// Opens the address under a left-button press on its view. Lives as long as the view, whose
-// child it is, and opens through the platform the view was wired with. Never swallows an
-// event.
+// Opens the address under a left-button press on the view's viewport, the one object it
+// filters. Lives as long as the view, whose child it is, and opens through the platform the
+// view was wired with. Never swallows an event.
 class ReportLinks : public QObject {
 public:
     ReportLinks(Platform& platform, QTextEdit* view)
@@ -71,9 +71,9 @@ public:
         new AddressMarker(view->document());
     }
 
-    bool eventFilter(QObject* watched, QEvent* event) override
+    bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::MouseButtonPress && watched == view_.viewport())
+        if (event->type() == QEvent::MouseButtonPress)
             pressed(static_cast<QMouseEvent*>(event));
         return false;
     }
